@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Limits.h"
+
+namespace trimel {
+
+// One draw of the history. Entries 1..K of `numbers` hold the drawn
+// numbers in file order; entry 0 is unused.
+struct tyr {
+    std::int32_t drawNumber = 0;
+    std::array<std::int32_t, kMaxDrawNumbers + 1> numbers{};
+    std::string tag;  // at most two characters
+};
+
+using Ticket = std::array<std::int32_t, kTicketPositions + 1>;  // positions 1..6
+
+// A covering system. Tickets hold positions into a part's number list, not
+// lottery numbers. Only the ticket lines the file had are stored; every
+// other ticket reads as all zeros.
+struct Wheel {
+    std::int32_t numberCount = 0;
+    std::int32_t ticketCount = 0;
+    std::int32_t guarantee = 0;
+    std::int32_t spare = 0;
+    std::vector<Ticket> tickets;  // tickets[t - 1] is ticket t
+
+    // Position p (1..6) of ticket t (1-based); 0 outside what was stored.
+    std::int32_t position(int t, int p) const {
+        if (t < 1 || t > static_cast<int>(tickets.size()) || p < 1 || p > kTicketPositions)
+            return 0;
+        return tickets[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>(p)];
+    }
+    int storedTickets() const { return static_cast<int>(tickets.size()); }
+};
+
+// The whole domain state, shared by reference between the windows and the
+// engine. All tables are 1-based; entry 0 is never used.
+struct AppState {
+    // Lottery parameters, from the draw history's header.
+    std::int32_t K = 0;  // numbers per draw
+    std::int32_t N = 0;  // range top
+
+    // Draw table: entries 1..D are the loaded history.
+    std::vector<tyr> draws = std::vector<tyr>(kMaxDraws + 1);
+    std::int32_t D = 0;
+
+    // Wheel library: entries 1..wheelCount.
+    std::vector<Wheel> wheels = std::vector<Wheel>(kMaxWheels + 1);
+    std::int32_t wheelCount = 0;
+
+    // Selection state.
+    std::int32_t wheel1 = 0;  // first-part wheel, 0 = none
+    std::int32_t wheel2 = 0;  // second-part wheel, 0 = none
+    std::int32_t size1 = 0;   // first-part size
+    std::int32_t size2 = 0;   // second-part size
+    std::array<std::int32_t, kFavourites + 1> favourites{};  // 0 = empty
+
+    // The wheel at a library index, or nullptr when none is loaded there.
+    const Wheel* wheel(std::int32_t index) const {
+        if (index < 1 || index > wheelCount) return nullptr;
+        return &wheels[static_cast<std::size_t>(index)];
+    }
+};
+
+}  // namespace trimel
