@@ -1,1 +1,45 @@
-// in progress
+#include "DrawHistory.h"
+
+#include "Errors.h"
+#include "IntText.h"
+#include "TextFile.h"
+
+namespace trimel {
+
+void proposePartSizes(std::int32_t n, std::string& part1, std::string& part2) {
+    part1 = intToStr(roundHalfEven(n / 2.0));
+    // The second size is taken from the first edit's text, as the user sees it.
+    part2 = intToStr(std::int64_t{n} - strToInt(part1));
+}
+
+DrawLoadResult loadDrawHistory(AppState& state, const std::string& path) {
+    state.D = 0;
+    TextFile file(path);
+
+    const std::string_view header = file.readLine();
+    const std::int32_t k = strToInt(columns(header, 1, 2));
+    if (k > kMaxDrawNumbers)
+        throw LimitError("В тираже не может быть больше " + intToStr(kMaxDrawNumbers) + " чисел.");
+    state.K = k;
+    state.N = strToInt(columns(header, 4, 2));
+
+    const int tagColumn = 8 + 2 * (k > 0 ? k : 0);
+    while (!file.atEnd() && state.D < kMaxDraws) {
+        const std::string_view line = file.readLine();
+        tyr& draw = state.draws[static_cast<std::size_t>(++state.D)];
+        draw.drawNumber = strToInt(columns(line, 1, 4));
+        for (int j = 1; j <= k; ++j)
+            draw.numbers[static_cast<std::size_t>(j)] = strToInt(columns(line, 5 + 2 * j, 2));
+        draw.tag = std::string(columns(line, tagColumn, 2));
+    }
+    const bool cut = !file.atEnd();
+
+    DrawLoadResult result;
+    proposePartSizes(state.N, result.part1Text, result.part2Text);
+    if (cut)
+        result.notice = "В файле больше " + intToStr(kMaxDraws) + " тиражей: загружены первые " +
+                        intToStr(kMaxDraws) + ".";
+    return result;
+}
+
+}  // namespace trimel

@@ -23,7 +23,8 @@ public:
 // error code (2, 3, 4, 5, 100, 101, 106, or the system's own code).
 class IoError : public AppError {
 public:
-    explicit IoError(int code);
+    explicit IoError(int code);  // a program code, with its message
+    IoError(int code, std::string message);
     int code() const { return code_; }
 
 private:
@@ -40,8 +41,13 @@ public:
 // The message of an I/O error code.
 std::string ioErrorMessage(int code);
 
-// Maps a POSIX errno value to the program's I/O error code.
+// Maps a POSIX errno value to the program's I/O error code; an error with
+// no code of its own keeps the system's number.
 int ioCodeFromErrno(int err);
+
+// The I/O error for a POSIX errno value: the program's message where the
+// error has one, else "I/O error <errno>".
+IoError ioErrorFromErrno(int err);
 
 // The text of the default error report: the message, with a full stop
 // appended when its last character comes after '.' in code order.

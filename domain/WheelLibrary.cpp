@@ -1,1 +1,97 @@
-// in progress
+#include "WheelLibrary.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "Errors.h"
+#include "IntText.h"
+#include "TextFile.h"
+#include "Utf8.h"
+
+namespace trimel {
+
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    const auto cmp = [](char x, char y) {
+        return static_cast<unsigned char>(lowerAscii(x)) < static_cast<unsigned char>(lowerAscii(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), cmp)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), cmp)) return false;
+    return a < b;  // names equal but for case: keep a fixed order all the same
+}
+
+void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
+    wheel.tickets.clear();
+    while (!file.atEnd()) {
+        if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
+            if (notify)
+                notify("В системе " + toValidUtf8(name) + " больше " + intToStr(kMaxTickets) +
+                       " билетов: лишние строки пропущены.");
+            return;
+        }
+        const std::string_view line = file.readLine();
+        Ticket& ticket = wheel.tickets.emplace_back();
+        for (int p = 1; p <= kTicketPositions; ++p)
+            ticket[static_cast<std::size_t>(p)] = strToInt(columns(line, 2 * p - 1, 2));
+    }
+}
+
+}  // namespace
+
+bool isWheelFileName(std::string_view name) {
+    if (name.size() < 4) return false;
+    static constexpr std::string_view prefix = "asys";
+    for (std::size_t i = 0; i < 4; ++i)
+        if (lowerAscii(name[i]) != prefix[i]) return false;
+    std::size_t i = 4;
+    int chars = 0;
+    while (i < name.size() && name[i] != '.') {
+        // Count characters, not bytes: a UTF-8 continuation byte adds none.
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && ++chars > 3) return false;
+        ++i;
+    }
+    return true;  // the end of the name, or a dot and any extension
+}
+
+std::vector<std::string> wheelFileNames(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return names;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
+        std::string name = it->path().filename().string();
+        if (isWheelFileName(name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& notify) {
+    const std::vector<std::string> names = wheelFileNames(folder);
+    for (const std::string& name : names) {
+        if (state.wheelCount == kMaxWheels) {
+            if (notify)
+                notify("Загружено " + intToStr(kMaxWheels) +
+                       " систем, остальные файлы систем пропущены.");
+            return;
+        }
+        TextFile file(folder + "/" + name);
+        file.readLine();  // the first line is a title, not read
+        const std::string_view countLine = file.readLine();
+        Wheel& wheel = state.wheels[static_cast<std::size_t>(++state.wheelCount)];
+        wheel = Wheel{};
+        wheel.numberCount = strToInt(countLine);
+        wheel.ticketCount = strToInt(file.readLine());
+        wheel.guarantee = strToInt(file.readLine());
+        wheel.spare = strToInt(file.readLine());
+        loadWheel(wheel, file, name, notify);
+    }
+}
+
+}  // namespace trimel
