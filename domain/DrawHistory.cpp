@@ -27,10 +27,10 @@ DrawLoadResult loadDrawHistory(AppState& state, const std::string& path) {
     while (!file.atEnd() && state.D < kMaxDraws) {
         const std::string_view line = file.readLine();
         tyr& draw = state.draws[static_cast<std::size_t>(++state.D)];
-        draw.drawNumber = strToInt(columns(line, 1, 4));
+        draw.drawNumber = fieldToInt(columns(line, 1, 4));
         for (int j = 1; j <= k; ++j)
-            draw.numbers[static_cast<std::size_t>(j)] = strToInt(columns(line, 5 + 2 * j, 2));
-        draw.tag = std::string(columns(line, tagColumn, 2));
+            draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(columns(line, 5 + 2 * j, 2));
+        draw.tag.assign(columns(line, tagColumn, 2));
     }
     const bool cut = !file.atEnd();
 

@@ -64,13 +64,6 @@ std::string intToStr(std::int64_t value) {
     return std::string(buf, res.ptr);
 }
 
-std::string_view columns(std::string_view line, int first, int count) {
-    if (first < 1 || count <= 0) return {};
-    const auto start = static_cast<std::size_t>(first - 1);
-    if (start >= line.size()) return {};
-    return line.substr(start, static_cast<std::size_t>(count));
-}
-
 std::int64_t roundHalfEven(double value) {
     return static_cast<std::int64_t>(std::nearbyint(value));  // default mode: ties to even
 }

@@ -15,7 +15,20 @@ public:
     explicit TextFile(const std::string& path);
 
     bool atEnd() const { return pos_ >= end_; }
-    std::string_view readLine();
+    std::string_view readLine() {
+        if (atEnd()) return {};
+        const std::string_view rest(data_.data() + pos_, end_ - pos_);
+        const std::size_t lf = rest.find('\n');
+        if (lf == std::string_view::npos) {
+            pos_ = end_;
+            return rest;
+        }
+        pos_ += lf + 1;
+        std::string_view line = rest.substr(0, lf);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF
+        return line;
+    }
+    std::size_t remainingBytes() const { return end_ - pos_; }
 
 private:
     std::string data_;

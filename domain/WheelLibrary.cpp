@@ -26,6 +26,8 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
 
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
+    wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
+                                                            std::size_t{kMaxTickets})));
     while (!file.atEnd()) {
         if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
             if (notify)
@@ -36,7 +38,7 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
         const std::string_view line = file.readLine();
         Ticket& ticket = wheel.tickets.emplace_back();
         for (int p = 1; p <= kTicketPositions; ++p)
-            ticket[static_cast<std::size_t>(p)] = strToInt(columns(line, 2 * p - 1, 2));
+            ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
     }
 }
 

@@ -166,9 +166,8 @@ TEST(DrawHistory, KAboveTwentyIsRefusedAndKeepsThePreviousHistoryParameters) {
     EXPECT_EQ(s.N, 45);
     EXPECT_EQ(s.D, 0);
     // Twenty numbers fit.
-    std::string line = "0001  ";
-    for (int j = 1; j <= 20; ++j) line += j < 10 ? "0" + std::to_string(j) : std::to_string(j);
-    EXPECT_EQ(loadError(s, dir.write("c", "20 80\n" + line + " 77\n")), "");
+    const std::string line = "0001  0102030405060708091011121314151617181920 77\n";
+    EXPECT_EQ(loadError(s, dir.write("c", "20 80\n" + line)), "");
     EXPECT_EQ(s.draws[1].numbers[20], 20);
     EXPECT_EQ(s.draws[1].tag, "77");
 }
