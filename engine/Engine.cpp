@@ -2,16 +2,9 @@
 
 #include <chrono>
 
-namespace trimel {
+#include "Run.h"
 
-// Placeholder until the run lands: the engine exists and completes at once.
-class EngineImpl {
-public:
-    EngineImpl(AppState& s, MainView& m, ForecastView& f) : state(s), main(m), forecast(f) {}
-    AppState& state;
-    MainView& main;
-    ForecastView& forecast;
-};
+namespace trimel {
 
 std::uint32_t clockSeed() {
     const auto ns = std::chrono::steady_clock::now().time_since_epoch();
@@ -24,6 +17,11 @@ Engine::Engine(AppState& state, MainView& main, ForecastView& forecast)
 
 Engine::~Engine() = default;
 
-RunOutcome Engine::run(std::uint32_t, std::string_view, std::string_view) { return {}; }
+RunOutcome Engine::run(std::uint32_t seed, std::string_view part1Text, std::string_view part2Text) {
+    return impl_->run(seed, part1Text, part2Text);
+}
+
+WorkTables& Engine::tables() { return impl_->tables; }
+const WorkTables& Engine::tables() const { return impl_->tables; }
 
 }  // namespace trimel

@@ -28,6 +28,7 @@ struct RunOutcome {
 std::uint32_t clockSeed();
 
 class EngineImpl;
+struct WorkTables;
 
 // The forecast engine: back-tests the two chosen wheels over the history
 // and makes the forecast for the next draw. Its working tables live as
@@ -43,6 +44,11 @@ public:
     // A part-size text that is not an integer throws ConvertError
     // "Не все поля заполнены верно!".
     RunOutcome run(std::uint32_t seed, std::string_view part1Text, std::string_view part2Text);
+
+    // The working tables (engine/WorkTables.h), for inspection and for
+    // setting up the state an earlier run would have left.
+    WorkTables& tables();
+    const WorkTables& tables() const;
 
 private:
     std::unique_ptr<EngineImpl> impl_;
