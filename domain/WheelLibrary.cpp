@@ -24,6 +24,14 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
     return a < b;  // names equal but for case: keep a fixed order all the same
 }
 
+bool twelveDigits(std::string_view line) {
+    if (line.size() < 2 * kTicketPositions) return false;
+    bool all = true;
+    for (std::size_t i = 0; i < 2 * kTicketPositions; ++i)
+        all &= static_cast<unsigned char>(line[i] - '0') < 10;
+    return all;
+}
+
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
@@ -37,6 +45,11 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
         }
         const std::string_view line = file.readLine();
         Ticket& ticket = wheel.tickets.emplace_back();
+        if (twelveDigits(line)) {  // the way wheel files are written
+            for (std::size_t p = 1; p <= kTicketPositions; ++p)
+                ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
+            continue;
+        }
         for (int p = 1; p <= kTicketPositions; ++p)
             ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
     }
