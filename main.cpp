@@ -1,5 +1,12 @@
-#include <cstdio>
-int main() {
-    std::puts("Тримель: the main window is not there yet.");
-    return 0;
+#include <QApplication>
+
+#include "ui/Fonts.h"
+#include "ui/Program.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    trimel::ui::installFontSubstitutes();
+    trimel::ui::Program program(argc > 0 ? argv[0] : "trimel");
+    trimel::ui::startUp(program);
+    return app.exec();
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace trimel::ui {
+
+// The faces the windows were drawn with are not on every desktop; map them
+// to metric-compatible ones once, before any window is made.
+void installFontSubstitutes();
+
+// A font by face and character height in pixels.
+QFont pixelFont(const QString& family, int pixels, bool bold = false);
+
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString kArial = QStringLiteral("Arial");
+
+inline QColor skyBlue() { return QColor(166, 202, 240); }
+
+}  // namespace trimel::ui

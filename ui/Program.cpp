@@ -1,0 +1,64 @@
+#include "ui/Program.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "ui/About.h"
+#include "ui/fav.h"
+#include "ui/polov.h"
+#include "ui/prog.h"
+#include "ui/sys.h"
+
+#ifndef TRIMEL_SOURCE_DIR
+#define TRIMEL_SOURCE_DIR ""
+#endif
+
+namespace trimel::ui {
+
+Program::Program(const std::string& executablePath)
+    : title_(applicationTitle(executablePath)),
+      executablePath_(executablePath),
+      reporter_(std::make_unique<Reporter>(title_)) {
+    chooseFile = [](QWidget* parent, const QString& caption) {
+        return QFileDialog::getOpenFileName(parent, caption, QString(), QString());
+    };
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+}
+
+Program::~Program() = default;
+
+QUrl Program::guideUrl() const {
+    // Next to the program when installed, in the source tree when run
+    // from a build folder.
+    QStringList folders;
+    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                        : QFileInfo(QString::fromStdString(executablePath_)).absolutePath();
+    folders << appDir + QStringLiteral("/docs") << appDir + QStringLiteral("/../docs")
+            << appDir + QStringLiteral("/../share/trimel/docs")
+            << QStringLiteral(TRIMEL_SOURCE_DIR "/docs");
+    for (const QString& folder : folders) {
+        const QString path = QDir::cleanPath(folder + QStringLiteral("/index.html"));
+        if (QFile::exists(path)) return QUrl::fromLocalFile(path);
+    }
+    return QUrl::fromLocalFile(QDir::cleanPath(folders.last() + QStringLiteral("/index.html")));
+}
+
+void startUp(Program& program) {
+    program.form1_ = std::make_unique<TForm1>(program);
+    program.creationOrder_ << program.form1_->objectName();
+    program.form40_ = std::make_unique<TForm40>(program);
+    program.creationOrder_ << program.form40_->objectName();
+    program.form2_ = std::make_unique<TForm2>(program);
+    program.creationOrder_ << program.form2_->objectName();
+    program.form3_ = std::make_unique<TForm3>(program);
+    program.creationOrder_ << program.form3_->objectName();
+    program.form4_ = std::make_unique<TForm4>(program);
+    program.creationOrder_ << program.form4_->objectName();
+    program.form1_->show();
+}
+
+}  // namespace trimel::ui

@@ -1,0 +1,134 @@
+#include "ui/sys.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <algorithm>
+#include <climits>
+
+#include "ui/Buttons.h"
+#include "ui/Favourites.h"
+#include "ui/Fonts.h"
+#include "ui/Program.h"
+#include "ui/WheelItems.h"
+#include "ui/fav.h"
+#include "ui/polov.h"
+
+namespace trimel::ui {
+
+namespace {
+const char* const kRowLabels[] = {
+    "Системы, гарантирующие 3-ку при 6-и угаданных номерах:",
+    "Системы, гарантирующие 4-ку при 6-и угаданных номерах:",
+    "Системы, гарантирующие 5-ку при 6-и угаданных номерах:",
+};
+}  // namespace
+
+TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Выбор систем"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(pixelFont(kSansSerif, 11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, skyBlue());
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFixedSize(410, 465);
+    move(255, 157);
+
+    for (int row = 0; row < 3; ++row) {
+        const int top = 8 + 152 * row;
+        auto* l = new QLabel(QString::fromUtf8(kRowLabels[row]), this);
+        l->setObjectName(QStringLiteral("Label%1").arg(row + 1));
+        l->move(8, top);
+        l->adjustSize();
+        labels_[static_cast<std::size_t>(row + 1)] = l;
+        for (int side = 0; side < 2; ++side) {
+            const int number = 2 * row + side + 1;
+            auto* list = new QListWidget(this);
+            list->setObjectName(QStringLiteral("ListBox%1").arg(number));
+            list->setGeometry(side == 0 ? 8 : 192, top + 16, side == 0 ? 105 : 113, 129);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setUniformItemSizes(true);
+            list->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; padding: 0px 1px; }"));
+            connect(list, &QListWidget::currentRowChanged, this, [this, number](int row) {
+                if (row >= 0) ListBoxClick(number);
+            });
+            lists_[static_cast<std::size_t>(number)] = list;
+        }
+    }
+
+    sButton1 = makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Выбрать"), QString(),
+                                 QRect(312, 24, 89, 25)});
+    connect(sButton1, &QAbstractButton::clicked, this, &TForm4::sButton1Click);
+
+    for (int n = 1; n < 6; ++n) setTabOrder(lists_[static_cast<std::size_t>(n)], lists_[static_cast<std::size_t>(n + 1)]);
+    setTabOrder(lists_[6], sButton1);
+}
+
+QListWidget* TForm4::listBox(int number) const {
+    if (number < 1 || number > 6) return nullptr;
+    return lists_[static_cast<std::size_t>(number)];
+}
+
+void TForm4::fillAndShow() {
+    for (int n = 1; n <= 6; ++n) {
+        QListWidget* list = lists_[static_cast<std::size_t>(n)];
+        const QSignalBlocker quiet(list);  // emptying is not a choice
+        list->clear();
+    }
+    const AppState& state = program_.state;
+    for (std::int32_t w = 1; w <= state.wheelCount; ++w) {
+        const Wheel* wheel = state.wheel(w);
+        if (!wheel || wheel->guarantee < 3 || wheel->guarantee > 5) continue;
+        const QString text = wheelItemText(w, *wheel);
+        const int left = 2 * (wheel->guarantee - 3) + 1;
+        lists_[static_cast<std::size_t>(left)]->addItem(text);
+        lists_[static_cast<std::size_t>(left + 1)]->addItem(text);
+    }
+    show();
+    raise();
+    for (int n = 1; n <= 6; ++n) lists_[static_cast<std::size_t>(n)]->setEnabled(true);
+}
+
+void TForm4::ListBoxClick(int number) {
+    QListWidget* list = listBox(number);
+    if (!list || !list->currentItem()) return;
+    std::int32_t index = 0;
+    if (!wheelIndexOfItem(list->currentItem()->text(), index)) return;
+    const bool firstPart = number % 2 == 1;
+    (firstPart ? program_.state.wheel1 : program_.state.wheel2) = index;
+    for (int other = firstPart ? 1 : 2; other <= 6; other += 2)
+        if (other != number) lists_[static_cast<std::size_t>(other)]->setEnabled(false);
+}
+
+void TForm4::sButton1Click() {
+    AppState& state = program_.state;
+    const Wheel* first = state.wheel(state.wheel1);
+    const Wheel* second = state.wheel(state.wheel2);
+    if (!first || (first->numberCount != state.N && !second)) {
+        program_.reporter().notice("Выберите систему для каждой части.");
+        return;
+    }
+    const std::int32_t firstCount = first->numberCount;
+    hide();
+    TForm1* main = program_.form1();
+    main->LabeledEdit1->setText(QString::number(firstCount));
+    main->LabeledEdit2->setText(firstCount == state.N ? QStringLiteral("0")
+                                                      : QString::number(second->numberCount));
+    program_.form2()->LabeledEdit1->setTypingLimit(
+        static_cast<int>(std::clamp<qint64>(2 * qint64(firstCount), 0, INT_MAX)));
+    clearFavourites(state, state.size1);
+    state.size1 = firstCount;
+    state.size2 = state.size1 == state.N ? 0 : second->numberCount;
+    main->sButton4->setEnabled(true);
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+    hide();
+    event->accept();
+}
+
+}  // namespace trimel::ui
