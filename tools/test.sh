@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test twice:
+# a plain build (warnings as errors) and one with AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any sanitizer report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== plain build =="
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMEL_WERROR=ON
+cmake --build build-test -j"$jobs"
+ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+echo "== sanitized build =="
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIMEL_WERROR=ON \
+  -DTRIMEL_SANITIZE=address,undefined -DTRIMEL_BENCH=OFF
+cmake --build build-asan -j"$jobs"
+export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
