@@ -22,20 +22,25 @@ void HitCounter::prepare(const PartWheel& wheel, int positions) {
     positions = std::clamp(positions, 0, kTicketPositions);
     used_.clear();
     for (int t = 1; t <= tickets_; ++t) {
-        NumberSet& s = positions_[static_cast<std::size_t>(t)];
-        s.clear();
+        NumberSet distinct;
         for (int p = 1; p <= positions; ++p) {
             const std::int32_t v = wheel.position(t, p);
-            if (isListPosition(v)) s.add(v);
+            if (isListPosition(v)) distinct.add(v);
         }
-        used_ |= s;
+        Positions& out = positions_[static_cast<std::size_t>(t)];
+        out.fill(0);
+        std::size_t k = 0;
+        distinct.forEach([&](int v) { out[k++] = static_cast<std::uint8_t>(v); });
+        used_ |= distinct;
     }
 }
 
 void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogram& hist) const {
     if (tickets_ == 0) return;
 
-    NumberSet hitPositions;
+    // Entry v is 1 when list position v holds a drawn number; entry 0, no
+    // number, never does.
+    std::array<std::uint8_t, kPartListSize + 1> drawnAt{};
     NumberSet seen;
     bool listRepeats = false;
     used_.forEach([&](int v) {
@@ -43,14 +48,21 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
         if (!drawn.set.contains(x)) return;
         if (seen.contains(x)) listRepeats = true;
         seen.add(x);
-        hitPositions.add(v);
+        drawnAt[static_cast<std::size_t>(v)] = 1;
     });
 
     if (!drawn.repeats && !listRepeats) {
+        // Four tallies taken in turn, so that consecutive tickets with the
+        // same hits do not wait on each other's increment.
+        std::array<std::array<std::int32_t, 8>, 4> tally{};
         for (int t = 1; t <= tickets_; ++t) {
-            // At most six positions, so always a bin.
-            ++hist[static_cast<std::size_t>(positions_[static_cast<std::size_t>(t)].common(hitPositions))];
+            const Positions& pos = positions_[static_cast<std::size_t>(t)];
+            const int h = drawnAt[pos[0]] + drawnAt[pos[1]] + drawnAt[pos[2]] + drawnAt[pos[3]] +
+                          drawnAt[pos[4]] + drawnAt[pos[5]];
+            ++tally[static_cast<std::size_t>(t & 3)][static_cast<std::size_t>(h)];
         }
+        for (std::size_t b = 0; b <= 6; ++b)
+            hist[b] += tally[0][b] + tally[1][b] + tally[2][b] + tally[3][b];
         return;
     }
     for (int t = 1; t <= tickets_; ++t) {
@@ -61,8 +73,8 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
 
 int HitCounter::ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const {
     NumberSet ticket;
-    positions_[static_cast<std::size_t>(t)].forEach(
-        [&](int v) { ticket.add(list[static_cast<std::size_t>(v)]); });
+    for (std::uint8_t v : positions_[static_cast<std::size_t>(t)])
+        if (v != 0) ticket.add(list[v]);
     int hits = 0;
     for (int p = 1; p <= drawn.count; ++p)
         if (ticket.contains(drawn.draw.numbers[static_cast<std::size_t>(p)])) ++hits;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,12 +24,12 @@ struct DrawnNumbers {
 // a number of the ticket, and tallies the tickets by that count.
 //
 // A ticket's numbers are the list entries at its positions, so per run
-// each ticket is reduced to the set of list positions it uses; per draw
+// each ticket is reduced to the distinct list positions it uses; per draw
 // the positions whose entries were drawn are marked once, and a ticket's
-// hits are the marked positions it shares. That equals counting numbers
-// whenever no drawn number stands twice, neither in the draw nor in two
-// used positions of the list; otherwise each ticket's numbers are counted
-// one by one.
+// hits are its marked positions. That equals counting numbers whenever no
+// drawn number stands twice, neither in the draw nor in two used
+// positions of the list; otherwise each ticket's numbers are counted one
+// by one.
 class HitCounter {
 public:
     HitCounter();
@@ -44,7 +45,9 @@ public:
 private:
     int ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const;
 
-    std::vector<NumberSet> positions_;  // ticket t's list positions at [t]
+    // Ticket t's distinct list positions at [t], padded with 0 (no number).
+    using Positions = std::array<std::uint8_t, kTicketPositions>;
+    std::vector<Positions> positions_;
     NumberSet used_;                    // positions any ticket uses
     int tickets_ = 0;
 };
