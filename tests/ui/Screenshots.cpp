@@ -1,0 +1,97 @@
+// Takes the pictures of the windows for the user guide: starts the
+// program over the example data in a working folder, drives the windows
+// as a user would and grabs each one from the X screen with `import`.
+// Run under xvfb-run from the folder that holds wheels/:
+//   xvfb-run -s "-screen 0 1280x1024x24" trimel_screenshots <history> <out-dir>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+#include "ui/About.h"
+#include "ui/Fonts.h"
+#include "ui/Program.h"
+#include "ui/fav.h"
+#include "ui/polov.h"
+#include "ui/prog.h"
+#include "ui/sys.h"
+
+using namespace trimel::ui;
+
+namespace {
+
+void settle() {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 400) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+bool shoot(QWidget* window, const QString& file) {
+    settle();
+    const QRect r = window->frameGeometry();
+    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    const int rc = QProcess::execute(QStringLiteral("import"),
+                                     {QStringLiteral("-window"), QStringLiteral("root"),
+                                      QStringLiteral("-crop"), crop, file});
+    std::printf("%s %s rc=%d\n", qPrintable(file), qPrintable(crop), rc);
+    return rc == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: trimel_screenshots <history> <out-dir>\n");
+        return 2;
+    }
+    const QString history = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    installFontSubstitutes();
+    Program program("trimel");
+    program.chooseFile = [&](QWidget*, const QString&) { return history; };
+    program.openUrl = [](const QUrl&) {};
+    startUp(program);
+    TForm1* main = program.form1();
+    main->move(0, 0);
+    QTest::mouseClick(main->sButton1, Qt::LeftButton);
+
+    // Pick the two largest wheels of guarantee 3 and run once.
+    main->sButton2Click();
+    TForm4* sys = program.form4();
+    sys->move(0, 0);
+    QListWidget* left = sys->listBox(1);
+    QListWidget* right = sys->listBox(2);
+    if (left->count() > 0) left->setCurrentRow(left->count() - 1);
+    if (right->count() > 1) right->setCurrentRow(right->count() - 2);
+    bool ok = shoot(sys, out + QStringLiteral("/wheels-window.png"));
+    sys->sButton1Click();
+
+    main->sButton4Click();
+    program.form3()->hide();
+    main->raise();
+    ok = shoot(main, out + QStringLiteral("/main-window.png")) && ok;
+
+    main->sButton3Click();
+    TForm2* fav = program.form2();
+    fav->move(0, 0);
+    fav->LabeledEdit1->setFocus();
+    QTest::keyClicks(fav->LabeledEdit1, QStringLiteral("0107111522"));
+    ok = shoot(fav, out + QStringLiteral("/favourites-window.png")) && ok;
+    fav->hide();
+
+    main->Label19Click();
+    TForm40* about = program.form40();
+    about->move(0, 0);
+    ok = shoot(about, out + QStringLiteral("/about-window.png")) && ok;
+    about->sButton1Click();
+
+    main->sButton4Click();
+    TForm3* forecast = program.form3();
+    forecast->move(0, 0);
+    ok = shoot(forecast, out + QStringLiteral("/forecast-window.png")) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,185 @@
+// The wheel selection window: filling the lists by guarantee, choosing
+// and the lists it disables, and "Выбрать" with its steps and refusals.
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QTest>
+
+#include "UiFixture.h"
+#include "ui/WheelItems.h"
+#include "ui/fav.h"
+#include "ui/polov.h"
+#include "ui/sys.h"
+
+using namespace trimel;
+using namespace trimel::ui;
+using namespace trimel::ui::test;
+
+namespace {
+
+void setWheel(AppState& state, int index, int numbers, int tickets, int guarantee) {
+    Wheel& w = state.wheels[static_cast<std::size_t>(index)];
+    w.numberCount = numbers;
+    w.ticketCount = tickets;
+    w.guarantee = guarantee;
+    state.wheelCount = std::max(state.wheelCount, index);
+}
+
+QStringList items(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+}  // namespace
+
+class WheelWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void itemTexts() {
+        Wheel w;
+        w.numberCount = 12;
+        w.ticketCount = 22;
+        QCOMPARE(wheelItemText(7, w), QString("007 12н-22к"));
+        w.numberCount = 30;
+        w.ticketCount = 1000;
+        QCOMPARE(wheelItemText(100, w), QString("100 30н-1000к"));
+        std::int32_t index = 0;
+        QVERIFY(wheelIndexOfItem("042 9н-3к", index));
+        QCOMPARE(index, 42);
+    }
+
+    void listsAreFilledByGuarantee() {
+        WorkDir dir;
+        Started s;
+        AppState& state = s.p().state;
+        setWheel(state, 1, 9, 3, 4);
+        setWheel(state, 2, 11, 2, 3);
+        setWheel(state, 3, 10, 3, 4);
+        setWheel(state, 4, 8, 4, 6);  // listed nowhere
+        TForm4* form = s.p().form4();
+        QTest::mouseClick(s.p().form1()->sButton2, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(items(form->listBox(1)), QStringList{"002 11н-2к"});
+        QCOMPARE(items(form->listBox(2)), QStringList{"002 11н-2к"});
+        QCOMPARE(items(form->listBox(3)), QStringList({"001 9н-3к", "003 10н-3к"}));
+        QCOMPARE(items(form->listBox(4)), QStringList({"001 9н-3к", "003 10н-3к"}));
+        QCOMPARE(form->listBox(5)->count(), 0);
+        QCOMPARE(form->listBox(6)->count(), 0);
+    }
+
+    void choosingStoresTheIndexAndDisablesTheColumn() {
+        WorkDir dir;
+        Started s;
+        AppState& state = s.p().state;
+        for (int w : {7, 42, 100}) setWheel(state, w, 10, 5, 3);
+        setWheel(state, 50, 9, 3, 4);
+        TForm4* form = s.p().form4();
+        form->fillAndShow();
+        QCOMPARE(form->listBox(1)->item(2)->text().left(4), QString("100 "));
+
+        form->listBox(1)->setCurrentRow(1);
+        QCOMPARE(state.wheel1, 42);
+        QVERIFY(!form->listBox(3)->isEnabled());
+        QVERIFY(!form->listBox(5)->isEnabled());
+        for (int n : {1, 2, 4, 6}) QVERIFY(form->listBox(n)->isEnabled());
+        form->listBox(1)->setCurrentRow(2);  // a second choice replaces the first
+        QCOMPARE(state.wheel1, 100);
+
+        form->listBox(4)->setCurrentRow(0);
+        QCOMPARE(state.wheel2, 50);
+        QVERIFY(!form->listBox(2)->isEnabled());
+        QVERIFY(!form->listBox(6)->isEnabled());
+
+        // A new fill enables all and keeps the choices.
+        form->fillAndShow();
+        for (int n = 1; n <= 6; ++n) {
+            QVERIFY(form->listBox(n)->isEnabled());
+            QCOMPARE(form->listBox(n)->currentRow(), -1);
+        }
+        QCOMPARE(state.wheel1, 100);
+        QCOMPARE(state.wheel2, 50);
+    }
+
+    void chooseSetsPartSizesClearsFavouritesAndEnablesPlay() {
+        WorkDir dir;
+        Started s;
+        AppState& state = s.p().state;
+        state.N = 45;
+        setWheel(state, 1, 12, 22, 3);
+        setWheel(state, 2, 10, 5, 4);
+        state.size1 = 12;
+        for (int k = 1; k <= 13; ++k) state.favourites[k] = 5;
+        TForm4* form = s.p().form4();
+        form->fillAndShow();
+        form->listBox(1)->setCurrentRow(0);
+        form->listBox(4)->setCurrentRow(0);
+        QTest::mouseClick(form->sButton1, Qt::LeftButton);
+
+        TForm1* main = s.p().form1();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(main->LabeledEdit1->text(), QString("12"));
+        QCOMPARE(main->LabeledEdit2->text(), QString("10"));
+        QCOMPARE(s.p().form2()->LabeledEdit1->typingLimit(), 24);
+        for (int k = 1; k <= 12; ++k) QCOMPARE(state.favourites[k], 0);
+        QCOMPARE(state.favourites[13], 5);  // beyond the old first-part size
+        QCOMPARE(state.size1, 12);
+        QCOMPARE(state.size2, 10);
+        QVERIFY(main->sButton4->isEnabled());
+        QVERIFY(s.shown.empty());
+
+        // Again without a new choice: the same wheels.
+        form->fillAndShow();
+        form->sButton1Click();
+        QCOMPARE(state.size2, 10);
+        QVERIFY(main->sButton4->isEnabled());
+    }
+
+    void aFirstWheelOverTheWholeRangeNeedsNoSecond() {
+        WorkDir dir;
+        Started s;
+        AppState& state = s.p().state;
+        state.N = 12;
+        setWheel(state, 1, 12, 22, 5);
+        TForm4* form = s.p().form4();
+        form->fillAndShow();
+        form->listBox(5)->setCurrentRow(0);
+        form->sButton1Click();
+        QVERIFY(s.shown.empty());
+        QCOMPARE(s.p().form1()->LabeledEdit2->text(), QString("0"));
+        QCOMPARE(state.size1, 12);
+        QCOMPARE(state.size2, 0);
+    }
+
+    void chooseWithoutBothWheelsSaysSoAndStaysOpen() {
+        WorkDir dir;
+        Started s;
+        AppState& state = s.p().state;
+        state.N = 45;
+        setWheel(state, 1, 12, 22, 3);
+        TForm4* form = s.p().form4();
+        TForm1* main = s.p().form1();
+        main->LabeledEdit1->setText("22");
+        form->fillAndShow();
+        form->sButton1Click();  // nothing chosen
+        form->listBox(1)->setCurrentRow(0);
+        form->sButton1Click();  // no second wheel, and 12 is not N
+        QCOMPARE(s.shown.size(), std::size_t(2));
+        for (const Shown& m : s.shown) QCOMPARE(m.text, QString("Выберите систему для каждой части."));
+        QVERIFY(form->isVisible());
+        QCOMPARE(main->LabeledEdit1->text(), QString("22"));
+        QCOMPARE(state.size1, 0);
+        QVERIFY(!main->sButton4->isEnabled());
+    }
+
+    void closingOnlyHides() {
+        WorkDir dir;
+        Started s;
+        s.p().form4()->fillAndShow();
+        s.p().form4()->close();
+        QVERIFY(!s.p().form4()->isVisible());
+        QVERIFY(!s.p().form1()->sButton4->isEnabled());
+    }
+};
+
+QTEST_MAIN(WheelWindowTest)
+#include "WheelWindowTest.moc"
