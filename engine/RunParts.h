@@ -10,8 +10,8 @@ namespace trimel {
 
 // The wheel that serves a part in a run. A part without a wheel has no
 // numbers and no tickets. The ticket count is cut to the tickets actually
-// stored, so a header that promises more (or a negative one) reads none
-// of the missing ones.
+// stored (at most 10000), so a header that promises more, or a negative
+// one, reads none of the missing ones.
 struct PartWheel {
     const Wheel* wheel = nullptr;
     std::int32_t numberCount = 0;
@@ -22,7 +22,7 @@ struct PartWheel {
         if (w == nullptr) return pw;
         pw.wheel = w;
         pw.numberCount = w->numberCount;
-        pw.ticketCount = std::clamp(w->ticketCount, 0, w->storedTickets());
+        pw.ticketCount = std::clamp(w->ticketCount, 0, std::min(w->storedTickets(), kMaxTickets));
         return pw;
     }
 
