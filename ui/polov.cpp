@@ -233,8 +233,9 @@ void TForm1::sButton2Click() { program_.form4()->fillAndShow(); }
 
 void TForm1::sButton3Click() {
     TForm2* form = program_.form2();
+    const bool wasOpen = form->isVisible();
     form->show();
-    form->raise();
+    if (wasOpen) form->raise();
 }
 
 void TForm1::sButton4Click() {

@@ -1,0 +1,133 @@
+// What the windows add to a run of 10000 draws with two wheels of 500
+// tickets: refreshing the main window's grids and labels and the forecast
+// window from the views the engine wrote, and the whole "ИГРАТЬ!" click
+// (engine and windows together). Runs without a screen.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "ui/Fonts.h"
+#include "ui/Program.h"
+#include "ui/polov.h"
+#include "ui/prog.h"
+
+using namespace trimel;
+using namespace trimel::ui;
+
+namespace {
+
+constexpr int kDraws = 10000;
+constexpr int kTickets = 500;
+constexpr int kWheelNumbers = 20;
+
+// A silent reporter: a benchmark has nobody to read a message box.
+class Quiet : public Reporter {
+public:
+    Quiet() : Reporter("bench") {}
+    int shown = 0;
+
+protected:
+    void show(Kind, const std::string&, const std::string&) override { ++shown; }
+};
+
+struct Bench {
+    std::unique_ptr<Program> program;
+    Quiet* quiet = nullptr;
+
+    Bench() {
+        program = std::make_unique<Program>("trimel");
+        auto reporter = std::make_unique<Quiet>();
+        quiet = reporter.get();
+        program->setReporter(std::move(reporter));
+        program->openUrl = [](const QUrl&) {};
+        startUp(*program);
+
+        AppState& s = program->state;
+        std::mt19937 random(12345);
+        s.K = 6;
+        s.N = 45;
+        s.D = kDraws;
+        for (int i = 1; i <= kDraws; ++i) {
+            std::vector<int> pool(45);
+            for (int x = 0; x < 45; ++x) pool[static_cast<std::size_t>(x)] = x + 1;
+            std::shuffle(pool.begin(), pool.end(), random);
+            for (int j = 1; j <= 6; ++j)
+                s.draws[static_cast<std::size_t>(i)].numbers[static_cast<std::size_t>(j)] =
+                    pool[static_cast<std::size_t>(j - 1)];
+        }
+        std::uniform_int_distribution<int> position(1, kWheelNumbers);
+        for (int w = 1; w <= 2; ++w) {
+            Wheel& wheel = s.wheels[static_cast<std::size_t>(w)];
+            wheel.numberCount = kWheelNumbers;
+            wheel.ticketCount = kTickets;
+            wheel.guarantee = 3;
+            wheel.tickets.resize(kTickets);
+            for (Ticket& t : wheel.tickets)
+                for (int p = 1; p <= kTicketPositions; ++p) t[static_cast<std::size_t>(p)] = position(random);
+        }
+        s.wheelCount = 2;
+        s.wheel1 = 1;
+        s.wheel2 = 2;
+        TForm1* main = program->form1();
+        main->LabeledEdit1->setText(QString::number(kWheelNumbers));
+        main->LabeledEdit2->setText(QString::number(kWheelNumbers));
+        main->sButton4->setEnabled(true);
+    }
+};
+
+std::unique_ptr<Bench> made;
+
+// Made on first use and let go before the application object goes.
+Bench& bench() {
+    if (!made) made = std::make_unique<Bench>();
+    return *made;
+}
+
+void BM_RefreshViewsAfterRun(benchmark::State& st) {
+    Bench& b = bench();
+    Program& p = *b.program;
+    std::uint32_t seed = 1;
+    for (auto _ : st) {
+        st.PauseTiming();
+        p.engine.run(seed++, "20", "20");
+        st.ResumeTiming();
+        p.form1()->refreshFromRun();
+        p.form3()->showForecast();
+        p.form1()->repaint();
+        p.form3()->repaint();
+    }
+    st.SetItemsProcessed(st.iterations() * kDraws);  // grid rows per second
+}
+BENCHMARK(BM_RefreshViewsAfterRun)->Unit(benchmark::kMillisecond);
+
+void BM_PlayClick(benchmark::State& st) {
+    Bench& b = bench();
+    Program& p = *b.program;
+    std::uint32_t seed = 1;
+    p.seed = [&seed] { return seed++; };
+    for (auto _ : st) {
+        p.form1()->sButton4Click();
+        p.form1()->repaint();
+        p.form3()->repaint();
+    }
+    if (b.quiet->shown != 0) st.SkipWithError("the run reported a message");
+    st.SetItemsProcessed(st.iterations() * kDraws);  // draws per second
+}
+BENCHMARK(BM_PlayClick)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    made.reset();
+    return 0;
+}
