@@ -233,9 +233,8 @@ void TForm1::sButton2Click() { program_.form4()->fillAndShow(); }
 
 void TForm1::sButton3Click() {
     TForm2* form = program_.form2();
-    const bool wasOpen = form->isVisible();
     form->show();
-    if (wasOpen) form->raise();
+    form->raise();  // in front, also when it was open already
 }
 
 void TForm1::sButton4Click() {

@@ -50,9 +50,8 @@ TForm3::TForm3(Program& program) : QWidget(nullptr), program_(program) {
 void TForm3::showForecast() {
     for (GridView* g : {StringGrid1, StringGrid2, StringGrid3, StringGrid4}) g->sync();
     setWindowTitle(QString::fromStdString(program_.forecastView.caption));
-    const bool wasOpen = isVisible();
     show();
-    if (wasOpen) raise();
+    raise();  // shown means in front, also when it was open behind another window
 }
 
 }  // namespace trimel::ui

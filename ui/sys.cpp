@@ -88,9 +88,8 @@ void TForm4::fillAndShow() {
         lists_[static_cast<std::size_t>(left)]->addItem(text);
         lists_[static_cast<std::size_t>(left + 1)]->addItem(text);
     }
-    const bool wasOpen = isVisible();
     show();
-    if (wasOpen) raise();
+    raise();  // in front, also when it was open already
     for (int n = 1; n <= 6; ++n) lists_[static_cast<std::size_t>(n)]->setEnabled(true);
 }
 
