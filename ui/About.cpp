@@ -15,7 +15,7 @@
 namespace trimel::ui {
 
 TForm40::TForm40(Program& program) : QWidget(nullptr), program_(program) {
-    setObjectName(QStringLiteral("Form40"));
+    setObjectName(QStringLiteral("TForm40"));
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -15,7 +15,7 @@ constexpr int kInitialLimit = 40;  // room for 20 numbers until a wheel is chose
 }
 
 TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Ввод любимых чисел"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(pixelFont(kSansSerif, 11));

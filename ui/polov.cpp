@@ -28,7 +28,7 @@ constexpr int kPartSizeLimit = 2;  // characters a part size may be typed with
 }  // namespace
 
 TForm1::TForm1(Program& program) : QWidget(nullptr), program_(program) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Тримель v1.2"));
     setFont(pixelFont(kSansSerif, 11));
     QPalette pal = palette();

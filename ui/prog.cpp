@@ -9,7 +9,7 @@
 namespace trimel::ui {
 
 TForm3::TForm3(Program& program) : QWidget(nullptr), program_(program) {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("TForm3"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

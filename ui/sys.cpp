@@ -26,7 +26,7 @@ const char* const kRowLabels[] = {
 }  // namespace
 
 TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Выбор систем"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -26,7 +26,7 @@ private slots:
         dir.write("wheels/ASys002.txt", wheelFile(7, 1, 4, {{1, 2, 3, 4, 5, 7}}));
         Started s;
         Program& p = s.p();
-        QCOMPARE(p.creationOrder(), QStringList({"Form1", "Form40", "Form2", "Form3", "Form4"}));
+        QCOMPARE(p.creationOrder(), QStringList({"TForm1", "TForm40", "TForm2", "TForm3", "TForm4"}));
         QVERIFY(p.form1()->isVisible());
         QVERIFY(!p.form40()->isVisible());
         QVERIFY(!p.form2()->isVisible());
@@ -81,22 +81,22 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("rect");
         // Main window at its design size, after the resize rule has run.
-        QTest::newRow("draws grid") << "Form1" << "StringGrid1" << QRect(6, 8, 339, 481);
-        QTest::newRow("hits grid") << "Form1" << "StringGrid2" << QRect(496, 8, 395, 481);
-        QTest::newRow("open") << "Form1" << "sButton1" << QRect(355, 8, 121, 25);
-        QTest::newRow("play") << "Form1" << "sButton4" << QRect(355, 104, 121, 25);
-        QTest::newRow("part 1") << "Form1" << "LabeledEdit1" << QRect(353, 468, 41, 22);
-        QTest::newRow("part 2") << "Form1" << "LabeledEdit2" << QRect(425, 468, 41, 22);
-        QTest::newRow("credit") << "Form1" << "Label19" << QRect(736, 495, 155, 14);
-        QTest::newRow("site") << "Form1" << "Label20" << QRect(6, 494, 222, 14);
-        QTest::newRow("list 1") << "Form4" << "ListBox1" << QRect(8, 24, 105, 129);
-        QTest::newRow("list 6") << "Form4" << "ListBox6" << QRect(192, 328, 113, 129);
-        QTest::newRow("choose") << "Form4" << "sButton1" << QRect(312, 24, 89, 25);
-        QTest::newRow("numbers") << "Form2" << "LabeledEdit1" << QRect(16, 56, 361, 21);
-        QTest::newRow("enter") << "Form2" << "sButton1" << QRect(288, 80, 91, 25);
-        QTest::newRow("tickets 2") << "Form3" << "StringGrid2" << QRect(294, 24, 240, 225);
-        QTest::newRow("strip 2") << "Form3" << "StringGrid4" << QRect(8, 360, 530, 40);
-        QTest::newRow("back") << "Form40" << "sButton1" << QRect(104, 168, 75, 25);
+        QTest::newRow("draws grid") << "TForm1" << "StringGrid1" << QRect(6, 8, 339, 481);
+        QTest::newRow("hits grid") << "TForm1" << "StringGrid2" << QRect(496, 8, 395, 481);
+        QTest::newRow("open") << "TForm1" << "sButton1" << QRect(355, 8, 121, 25);
+        QTest::newRow("play") << "TForm1" << "sButton4" << QRect(355, 104, 121, 25);
+        QTest::newRow("part 1") << "TForm1" << "LabeledEdit1" << QRect(353, 468, 41, 22);
+        QTest::newRow("part 2") << "TForm1" << "LabeledEdit2" << QRect(425, 468, 41, 22);
+        QTest::newRow("credit") << "TForm1" << "Label19" << QRect(736, 495, 155, 14);
+        QTest::newRow("site") << "TForm1" << "Label20" << QRect(6, 494, 222, 14);
+        QTest::newRow("list 1") << "TForm4" << "ListBox1" << QRect(8, 24, 105, 129);
+        QTest::newRow("list 6") << "TForm4" << "ListBox6" << QRect(192, 328, 113, 129);
+        QTest::newRow("choose") << "TForm4" << "sButton1" << QRect(312, 24, 89, 25);
+        QTest::newRow("numbers") << "TForm2" << "LabeledEdit1" << QRect(16, 56, 361, 21);
+        QTest::newRow("enter") << "TForm2" << "sButton1" << QRect(288, 80, 91, 25);
+        QTest::newRow("tickets 2") << "TForm3" << "StringGrid2" << QRect(294, 24, 240, 225);
+        QTest::newRow("strip 2") << "TForm3" << "StringGrid4" << QRect(8, 360, 530, 40);
+        QTest::newRow("back") << "TForm40" << "sButton1" << QRect(104, 168, 75, 25);
     }
     void layouts() {
         QFETCH(QString, window);
