@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTRIMEL_TESTS=OFF -DTRIMEL_BENCH=OFF
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTRIMEL_GUI=ON -DTRIMEL_TESTS=OFF -DTRIMEL_BENCH=OFF
 cmake --build build -j"$(nproc)" --target trimel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -10,12 +10,12 @@ jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
 echo "== plain build =="
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMEL_WERROR=ON
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMEL_GUI=ON -DTRIMEL_TESTS=ON -DTRIMEL_BENCH=ON -DTRIMEL_WERROR=ON
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
 
 echo "== sanitized build =="
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIMEL_WERROR=ON \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIMEL_GUI=ON -DTRIMEL_TESTS=ON -DTRIMEL_WERROR=ON \
   -DTRIMEL_SANITIZE=address,undefined -DTRIMEL_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
