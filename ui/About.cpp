@@ -8,7 +8,7 @@
 
 #include "ui/Buttons.h"
 #include "ui/ClickLabel.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/polov.h"
 
@@ -20,11 +20,7 @@ TForm40::TForm40(Program& program) : QWidget(nullptr), program_(program) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(pixelFont(kSansSerif, 10));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, skyBlue());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useWindowLook(this, 10);
     setFixedSize(290, 200);
     move(456, 142);
 

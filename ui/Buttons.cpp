@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 
 namespace trimel::ui {
 
@@ -20,13 +20,13 @@ const char* const kButtonStyle =
     "QPushButton:disabled { color: rgb(200, 200, 200); }";
 }  // namespace
 
-QAbstractButton* makeButton(QWidget* parent, const ButtonSpec& spec) {
-    auto* button = new QPushButton(spec.caption, parent);
-    button->setObjectName(spec.name);
-    button->setGeometry(spec.geometry);
-    button->setFont(pixelFont(kArial, spec.fontPixels, spec.bold));
+QAbstractButton* makeButton(QWidget* parent, const ButtonSetup& setup) {
+    auto* button = new QPushButton(setup.caption, parent);
+    button->setObjectName(setup.name);
+    button->setGeometry(setup.geometry);
+    button->setFont(pixelFont(kArial, setup.fontPixels, setup.bold));
     button->setStyleSheet(QString::fromLatin1(kButtonStyle));
-    if (!spec.hint.isEmpty()) button->setToolTip(spec.hint);
+    if (!setup.hint.isEmpty()) button->setToolTip(setup.hint);
     button->setAutoDefault(false);
     return button;
 }

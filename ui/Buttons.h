@@ -8,7 +8,7 @@ class QWidget;
 
 namespace trimel::ui {
 
-struct ButtonSpec {
+struct ButtonSetup {
     QString name;     // objectName
     QString caption;
     QString hint;     // empty: no hint
@@ -20,6 +20,6 @@ struct ButtonSpec {
 // The one place every window gets its push buttons from. The windows only
 // use QAbstractButton (clicked, enabled, text), so the look can change here
 // alone.
-QAbstractButton* makeButton(QWidget* parent, const ButtonSpec& spec);
+QAbstractButton* makeButton(QWidget* parent, const ButtonSetup& setup);
 
 }  // namespace trimel::ui

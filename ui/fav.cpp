@@ -5,7 +5,7 @@
 
 #include "ui/Buttons.h"
 #include "ui/Favourites.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 
 namespace trimel::ui {
@@ -18,11 +18,7 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Ввод любимых чисел"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(pixelFont(kSansSerif, 11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, skyBlue());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useWindowLook(this, 11);
     resize(386, 113);
     move(317, 268);
 

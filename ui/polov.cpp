@@ -13,7 +13,7 @@
 #include "ui/About.h"
 #include "ui/Buttons.h"
 #include "ui/ClickLabel.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/GridView.h"
 #include "ui/Program.h"
 #include "ui/fav.h"
@@ -30,11 +30,7 @@ constexpr int kPartSizeLimit = 2;  // characters a part size may be typed with
 TForm1::TForm1(Program& program) : QWidget(nullptr), program_(program) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Тримель v1.2"));
-    setFont(pixelFont(kSansSerif, 11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, skyBlue());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useWindowLook(this, 11);
     resize(kDesignWidth, kDesignHeight);
     // Below this the draws grid would vanish and the bottom controls would
     // run into the summary labels.

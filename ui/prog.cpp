@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/GridView.h"
 #include "ui/Program.h"
 

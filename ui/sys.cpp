@@ -9,7 +9,7 @@
 
 #include "ui/Buttons.h"
 #include "ui/Favourites.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/WheelItems.h"
 #include "ui/fav.h"
@@ -30,11 +30,7 @@ TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
     setWindowTitle(QStringLiteral("Выбор систем"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(pixelFont(kSansSerif, 11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, skyBlue());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useWindowLook(this, 11);
     setFixedSize(410, 465);
     move(255, 157);
 

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace trimel::ui {
 
 // The faces the windows were drawn with are not on every desktop; map them
@@ -17,5 +19,9 @@ inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 inline const QString kArial = QStringLiteral("Arial");
 
 inline QColor skyBlue() { return QColor(166, 202, 240); }
+
+// The look every window shares: the window font at the given character
+// height over a sky-blue background.
+void useWindowLook(QWidget* window, int fontPixels);
 
 }  // namespace trimel::ui

@@ -1,6 +1,8 @@
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 
 #include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
 
 namespace trimel::ui {
 
@@ -17,6 +19,14 @@ QFont pixelFont(const QString& family, int pixels, bool bold) {
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+void useWindowLook(QWidget* window, int fontPixels) {
+    window->setFont(pixelFont(kSansSerif, fontPixels));
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, skyBlue());
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
 }
 
 }  // namespace trimel::ui
