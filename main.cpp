@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 
 int main(int argc, char** argv) {

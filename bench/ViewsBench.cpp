@@ -10,7 +10,7 @@
 #include <memory>
 #include <random>
 
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/polov.h"
 #include "ui/prog.h"

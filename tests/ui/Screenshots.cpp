@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "ui/About.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
