@@ -27,20 +27,12 @@ public:
     }
 
     int size() const { return std::popcount(lo_) + std::popcount(hi_); }
-    bool empty() const { return (lo_ | hi_) == 0; }
-
-    // How many numbers the two sets share.
-    int common(const NumberSet& other) const {
-        return std::popcount(lo_ & other.lo_) + std::popcount(hi_ & other.hi_);
-    }
 
     NumberSet& operator|=(const NumberSet& other) {
         lo_ |= other.lo_;
         hi_ |= other.hi_;
         return *this;
     }
-
-    bool operator==(const NumberSet&) const = default;
 
     // Calls f(x) for every member, in ascending order.
     template <class F>

@@ -45,10 +45,10 @@ void prepareGrids(MainView& view, int D) {
 }
 
 void writeHitsRow(TextGrid& hits, int i, const Histogram& first, const Histogram& second) {
-    hits.setCell(0, i, decimal(i));
-    for (int b = 2; b <= 6; ++b) hits.setCell(b - 1, i, decimal(first[static_cast<std::size_t>(b)]));
-    hits.setCell(6, i, decimal(i));
-    for (int b = 2; b <= 6; ++b) hits.setCell(b + 5, i, decimal(second[static_cast<std::size_t>(b)]));
+    hits.setCell(0, i, intToStr(i));
+    for (int b = 2; b <= 6; ++b) hits.setCell(b - 1, i, intToStr(first[static_cast<std::size_t>(b)]));
+    hits.setCell(6, i, intToStr(i));
+    for (int b = 2; b <= 6; ++b) hits.setCell(b + 5, i, intToStr(second[static_cast<std::size_t>(b)]));
 }
 
 void listDrawnInParts(TextGrid& draws, int i, const tyr& draw, int count,
@@ -70,9 +70,9 @@ void listDrawnInParts(TextGrid& draws, int i, const tyr& draw, int count,
 }
 
 void writeDrawCounts(TextGrid& draws, int i, const std::array<std::int32_t, 2>& inPart) {
-    draws.setCell(0, i, decimal(i));
-    draws.setCell(1, i, decimal(inPart[0]));
-    draws.setCell(2, i, decimal(inPart[1]));
+    draws.setCell(0, i, intToStr(i));
+    draws.setCell(1, i, intToStr(inPart[0]));
+    draws.setCell(2, i, intToStr(inPart[1]));
 }
 
 void writeSummary(std::array<std::string, 18>& labels, const std::array<Histogram, 2>& spread) {
@@ -91,7 +91,7 @@ void writeTotals(TextGrid& hits, int D, std::array<std::int32_t, 10>& totals) {
         for (int k = 0; k < 10; ++k)
             totals[static_cast<std::size_t>(k)] += strToInt(hits.cell(kTotalColumns[k], r));
     for (int k = 0; k < 10; ++k)
-        hits.setCell(kTotalColumns[k], D + 1, decimal(totals[static_cast<std::size_t>(k)]));
+        hits.setCell(kTotalColumns[k], D + 1, intToStr(totals[static_cast<std::size_t>(k)]));
     // Below the second "Тираж" there is nothing to total.
     hits.setCell(6, D + 1, std::string());
 }
