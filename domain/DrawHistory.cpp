@@ -27,6 +27,10 @@ DrawLoadResult loadDrawHistory(AppState& state, const std::string& path) {
     while (!file.atEnd() && state.D < kMaxDraws) {
         const std::string_view line = file.readLine();
         tyr& draw = state.draws[static_cast<std::size_t>(++state.D)];
+        // A line that fails part-way keeps nothing of an earlier file.
+        draw.numbers.fill(0);
+        draw.tag.clear();
+        draw.drawNumber = 0;
         draw.drawNumber = fieldToInt(columns(line, 1, 4));
         for (int j = 1; j <= k; ++j)
             draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(columns(line, 5 + 2 * j, 2));

@@ -49,8 +49,10 @@ struct RunParts {
         r.drawnCount = std::clamp(s.K, 0, kMaxDrawNumbers);
         r.ticketPositions = std::clamp(s.K, 0, kTicketPositions);
         r.wheels[0] = PartWheel::of(s.wheel(s.wheel1));
-        // With the first part covering 1..N the second part has no numbers.
-        if (r.P1 != r.N) r.wheels[1] = PartWheel::of(s.wheel(s.wheel2));
+        // With the first part covering 1..N, or a second size of 0 or less,
+        // the second part has no numbers; its wheel would otherwise be
+        // expanded over list entries this run never filled.
+        if (r.P1 != r.N && r.P2 > 0) r.wheels[1] = PartWheel::of(s.wheel(s.wheel2));
         return r;
     }
 };

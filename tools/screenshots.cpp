@@ -1,8 +1,8 @@
 // Takes the pictures of the windows for the user guide: starts the
 // program over the example data in a working folder, drives the windows
 // as a user would and grabs each one from the X screen with `import`.
-// Run under xvfb-run from the folder that holds wheels/:
-//   xvfb-run -s "-screen 0 1280x1024x24" trimel_screenshots <history> <out-dir>
+// Run by tools/screenshots.sh, which gives it an X server with a window
+// manager, so windows are activated and focused as on a desktop.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -56,17 +56,24 @@ int main(int argc, char** argv) {
     program.openUrl = [](const QUrl&) {};
     startUp(program);
     TForm1* main = program.form1();
-    main->move(0, 0);
+    main->move(40, 40);
     QTest::mouseClick(main->sButton1, Qt::LeftButton);
 
     // Pick the two largest wheels of guarantee 3 and run once.
     main->sButton2Click();
     TForm4* sys = program.form4();
-    sys->move(0, 0);
+    sys->move(40, 40);
     QListWidget* left = sys->listBox(1);
     QListWidget* right = sys->listBox(2);
-    if (left->count() > 0) left->setCurrentRow(left->count() - 1);
-    if (right->count() > 1) right->setCurrentRow(right->count() - 2);
+    sys->activateWindow();
+    settle();
+    const auto choose = [](QListWidget* list, int row) {
+        if (row < 0 || row >= list->count()) return;
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    choose(left, left->count() - 1);
+    choose(right, right->count() - 2);
     bool ok = shoot(sys, out + QStringLiteral("/wheels-window.png"));
     sys->sButton1Click();
 
@@ -77,7 +84,7 @@ int main(int argc, char** argv) {
 
     main->sButton3Click();
     TForm2* fav = program.form2();
-    fav->move(0, 0);
+    fav->move(40, 40);
     fav->LabeledEdit1->setFocus();
     QTest::keyClicks(fav->LabeledEdit1, QStringLiteral("0107111522"));
     ok = shoot(fav, out + QStringLiteral("/favourites-window.png")) && ok;
@@ -85,13 +92,13 @@ int main(int argc, char** argv) {
 
     main->Label19Click();
     TForm40* about = program.form40();
-    about->move(0, 0);
+    about->move(40, 40);
     ok = shoot(about, out + QStringLiteral("/about-window.png")) && ok;
     about->sButton1Click();
 
     main->sButton4Click();
     TForm3* forecast = program.form3();
-    forecast->move(0, 0);
+    forecast->move(40, 40);
     ok = shoot(forecast, out + QStringLiteral("/forecast-window.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -49,9 +49,11 @@ TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setUniformItemSizes(true);
             list->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; padding: 0px 1px; }"));
-            connect(list, &QListWidget::currentRowChanged, this, [this, number](int row) {
-                if (row >= 0) ListBoxClick(number);
-            });
+            // A choice is a change of the selected item, by mouse or keys.
+            // The current row alone is no choice: a list that gets the focus
+            // with no current item makes its first row current.
+            connect(list, &QListWidget::itemSelectionChanged, this,
+                    [this, number] { ListBoxClick(number); });
             lists_[static_cast<std::size_t>(number)] = list;
         }
     }
@@ -91,9 +93,10 @@ void TForm4::fillAndShow() {
 
 void TForm4::ListBoxClick(int number) {
     QListWidget* list = listBox(number);
-    if (!list || !list->currentItem()) return;
+    if (!list) return;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
     std::int32_t index = 0;
-    if (!wheelIndexOfItem(list->currentItem()->text(), index)) return;
+    if (selected.isEmpty() || !wheelIndexOfItem(selected.first()->text(), index)) return;
     const bool firstPart = number % 2 == 1;
     (firstPart ? program_.state.wheel1 : program_.state.wheel2) = index;
     for (int other = firstPart ? 1 : 2; other <= 6; other += 2)

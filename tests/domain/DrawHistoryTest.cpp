@@ -116,6 +116,13 @@ TEST(DrawHistory, BadFieldStopsTheLoadWhereItStands) {
     EXPECT_EQ(s.draws[2].numbers[2], 8);
     EXPECT_EQ(s.K, 6);
     EXPECT_EQ(s.N, 45);
+
+    // The failing line keeps nothing of the earlier file past the bad field.
+    loadDrawHistory(s, dir.write("full", "06 45\n" + drawLine(1, {1, 2, 3, 4, 5, 6}) +
+                                             "0002  111213141516 ab\n"));
+    EXPECT_EQ(loadError(s, path), "'q9' is not a valid integer value");
+    for (int j = 3; j <= 6; ++j) EXPECT_EQ(s.draws[2].numbers[j], 0) << j;
+    EXPECT_EQ(s.draws[2].tag, "");
 }
 
 TEST(DrawHistory, DrawNumberFieldMustNotEndInABlank) {

@@ -47,7 +47,7 @@ public:
         P2 = s_.size2;
         if (static_cast<long long>(P1) + P2 > s_.N) return RunStop::SumTooLarge;
         for (int part = 0; part < 2; ++part) {
-            wheel[part] = (part == 1 && P1 == s_.N) ? nullptr : s_.wheel(part == 0 ? s_.wheel1 : s_.wheel2);
+            wheel[part] = (part == 1 && (P1 == s_.N || P2 <= 0)) ? nullptr : s_.wheel(part == 0 ? s_.wheel1 : s_.wheel2);
             M[part] = wheel[part] ? wheel[part]->numberCount : 0;
             T[part] = wheel[part] ? std::max(0, std::min(wheel[part]->ticketCount, wheel[part]->storedTickets())) : 0;
         }

@@ -80,6 +80,20 @@ TEST_F(EngineRun, SecondRunGivesFreshTextsAndReadsRetainedLists) {
     EXPECT_EQ(row(forecast.strip1, 0), (Row{"32", "30", "4", "", ""}));
 }
 
+// A second size of 0 or less leaves the second part without numbers and
+// tickets, although a wheel is chosen for it.
+TEST_F(EngineRun, SecondPartOfSizeZeroHasNoTickets) {
+    engine.run(7, "3", "3");
+    EXPECT_EQ(engine.run(7, "3", "0").stop, RunStop::Completed);
+    EXPECT_EQ(row(main.hits, 1), (Row{"1", "1", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(row(main.hits, 3).back(), "0");
+    ASSERT_EQ(forecast.tickets2.rowCount(), 1);
+    EXPECT_EQ(row(forecast.tickets2, 0), (Row{"", "", "", "", "", "", ""}));
+    EXPECT_EQ(row(forecast.strip2, 0), (Row{""}));
+    EXPECT_EQ(engine.run(7, "3", "-2").stop, RunStop::Completed);
+    EXPECT_EQ(main.hits.cell(7, 3), "0");
+}
+
 TEST_F(EngineRun, FailedChecksKeepThePreviousResults) {
     engine.run(7, "3", "3");
     const Row totals = row(main.hits, 3);

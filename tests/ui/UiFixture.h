@@ -65,6 +65,16 @@ private:
     QString previous_;
 };
 
+// Shows a window and activates it as a window manager does, which also
+// gives the keyboard focus to the first control in its tab order.
+inline void showActivated(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QApplication::processEvents();
+}
+
 using Positions = std::array<int, 6>;
 
 // A wheel file: a title line, the four header values, one ticket a line.

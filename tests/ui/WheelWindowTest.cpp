@@ -30,6 +30,19 @@ QStringList items(QListWidget* list) {
     return out;
 }
 
+void clickItem(QListWidget* list, int row) {
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+// "Системы" pressed on the main window, the wheel window then activated.
+TForm4* openActivated(Started& s) {
+    QTest::mouseClick(s.p().form1()->sButton2, Qt::LeftButton);
+    TForm4* form = s.p().form4();
+    showActivated(form);
+    return form;
+}
+
 }  // namespace
 
 class WheelWindowTest : public QObject {
@@ -169,6 +182,69 @@ private slots:
         QCOMPARE(main->LabeledEdit1->text(), QString("22"));
         QCOMPARE(state.size1, 0);
         QVERIFY(!main->sButton4->isEnabled());
+    }
+
+    // Activation focuses ListBox1, which makes its first row current; that
+    // is no choice.
+    void openingAndActivatingChoosesNothing() {
+        WorkDir dir;
+        dir.write("wheels/ASys001.txt", wheelFile(6, 1, 3, {{1, 2, 3, 4, 5, 6}}));
+        dir.write("wheels/ASys002.txt", wheelFile(6, 1, 4, {{1, 2, 3, 4, 5, 6}}));
+        dir.write("h.txt", historyFile(6, 12, {{1, 2, 3, 4, 5, 6}}));
+        Started s;
+        s.chosen = dir.path("h.txt");
+        QTest::mouseClick(s.p().form1()->sButton1, Qt::LeftButton);
+        TForm4* form = openActivated(s);
+        QCOMPARE(QApplication::focusWidget(), form->listBox(1));
+        QCOMPARE(s.p().state.wheel1, 0);
+        for (int n = 1; n <= 6; ++n) {
+            QVERIFY(form->listBox(n)->isEnabled());
+            QVERIFY(form->listBox(n)->selectedItems().isEmpty());
+        }
+
+        clickItem(form->listBox(4), 0);
+        QCOMPARE(s.p().state.wheel2, 2);
+        QTest::mouseClick(form->sButton1, Qt::LeftButton);
+        QCOMPARE(s.shown.size(), std::size_t(1));
+        QCOMPARE(s.shown[0].text, QString("Выберите систему для каждой части."));
+        QVERIFY(form->isVisible());
+        QCOMPARE(s.p().state.wheel1, 0);
+        QVERIFY(!s.p().form1()->sButton4->isEnabled());
+
+        // So is Space in a list the user went to with Tab.
+        form->listBox(3)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(s.p().state.wheel1, 0);
+        QTest::keyClick(form->listBox(3), Qt::Key_Space);
+        QCOMPARE(s.p().state.wheel1, 2);
+        QVERIFY(!form->listBox(1)->isEnabled());
+    }
+
+    void reopeningKeepsTheChoicesAndChoosesNothingNew() {
+        WorkDir dir;
+        dir.write("wheels/ASys001.txt", wheelFile(6, 1, 4, {{1, 2, 3, 4, 5, 6}}));
+        dir.write("wheels/ASys002.txt", wheelFile(5, 1, 5, {{1, 2, 3, 4, 5, 5}}));
+        dir.write("wheels/ASys003.txt", wheelFile(4, 1, 5, {{1, 2, 3, 4, 4, 4}}));
+        dir.write("h.txt", historyFile(6, 12, {{1, 2, 3, 4, 5, 6}}));
+        Started s;
+        s.chosen = dir.path("h.txt");
+        QTest::mouseClick(s.p().form1()->sButton1, Qt::LeftButton);
+        TForm4* form = openActivated(s);
+        clickItem(form->listBox(3), 0);
+        clickItem(form->listBox(6), 1);
+        // Arrow keys in a list the user focused are a choice.
+        QTest::keyClick(form->listBox(6), Qt::Key_Up);
+        QCOMPARE(s.p().state.wheel2, 2);
+        QTest::keyClick(form->listBox(6), Qt::Key_Down);
+        QCOMPARE(s.p().state.wheel2, 3);
+        form->close();
+        form = openActivated(s);
+        for (int n = 1; n <= 6; ++n) QVERIFY(form->listBox(n)->isEnabled());
+        QTest::mouseClick(form->sButton1, Qt::LeftButton);
+        QVERIFY(s.shown.empty());
+        QCOMPARE(s.p().state.wheel1, 1);
+        QCOMPARE(s.p().state.wheel2, 3);
+        QCOMPARE(s.p().form1()->LabeledEdit2->text(), QString("4"));
+        QVERIFY(s.p().form1()->sButton4->isEnabled());
     }
 
     void closingOnlyHides() {

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Retakes the window pictures in docs/ over the example data, on a virtual
+# X screen with a window manager (needs xvfb, openbox and imagemagick).
+# Usage: tools/screenshots.sh [build-folder]   (default build-test)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="$(realpath "${1:-build-test}")"
+cmake --build "$build" --target trimel_screenshots -j"$(nproc)"
+cd examples
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  sleep 1
+  "$0"/tools/trimel_screenshots history-645.txt ../docs
+  rc=$?
+  kill $wm
+  exit $rc' "$build"
