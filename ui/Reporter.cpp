@@ -20,6 +20,8 @@ void Reporter::show(Kind kind, const std::string& caption, const std::string& te
         kind == Kind::Notice ? QMessageBox::Warning : QMessageBox::Critical;
     QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, QApplication::activeWindow());
+    // Messages quote what files hold; never let that be taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

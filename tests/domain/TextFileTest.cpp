@@ -1,5 +1,7 @@
 #include "domain/TextFile.h"
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +58,51 @@ TEST(TextFile, CtrlZEndsTheFile) {
     EXPECT_EQ(allLines(dir.write("b", "one\n\x1A\n")), (Lines{"one"}));
 }
 
+TEST(TextFile, SkipsAUtf8ByteOrderMarkAtTheStartOnly) {
+    TempDir dir;
+    EXPECT_EQ(allLines(dir.write("a", "\xEF\xBB\xBF" "06 45\r\n")), (Lines{"06 45"}));
+    EXPECT_EQ(allLines(dir.write("b", "\xEF\xBB\xBF")), Lines{});
+    EXPECT_EQ(allLines(dir.write("c", "x\n\xEF\xBB\xBF\n")), (Lines{"x", "\xEF\xBB\xBF"}));
+    EXPECT_EQ(allLines(dir.write("d", "\xEF\xBB" "06\n")), (Lines{"\xEF\xBB" "06"}));
+}
+
+TEST(TextFile, StreamsLinesAcrossItsBufferAndKeepsAWindowOfEach) {
+    TempDir dir;
+    const std::size_t w = TextFile::kLineWindow;
+    // Lines that cross the 64 KiB buffer's end, one with its CR LF split by it.
+    std::string bytes(65535, 'a');
+    bytes += "\r\nshort\r\n" + std::string(w + 1, 'b') + "\r\n" + std::string(w, 'c') + "\r\n";
+    bytes += std::string(200000, 'd') + "\nlast\r";
+    TextFile f(dir.write("a", bytes));
+    std::vector<std::pair<std::string, bool>> got;
+    while (!f.atEnd()) {
+        const std::string line(f.readLine());
+        got.emplace_back(line, f.lineCut());
+    }
+    const std::vector<std::pair<std::string, bool>> want{
+        {std::string(w, 'a'), true},   {"short", false},
+        {std::string(w, 'b'), true},   {std::string(w, 'c'), false},
+        {std::string(w, 'd'), true},   {"last\r", false},  // no LF: the CR stays
+    };
+    EXPECT_EQ(got, want);
+}
+
+TEST(TextFile, AHugeFileIsReadInBoundedMemory) {
+    // A sparse file of 64 MiB of NULs after one line: read whole, it would
+    // grow the process by as much.
+    TempDir dir;
+    const std::string path = dir.write("huge", "06 45\n");
+    ASSERT_EQ(::truncate(path.c_str(), off_t{1} << 26), 0);
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    TextFile f(path);
+    EXPECT_EQ(f.readLine(), "06 45");
+    EXPECT_EQ(f.readLine().size(), TextFile::kLineWindow);
+    EXPECT_TRUE(f.atEnd());
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "kilobytes";
+}
+
 TEST(TextFile, ReadingPastTheEndGivesEmptyLines) {
     TempDir dir;
     TextFile f(dir.write("a", "x"));
@@ -71,6 +118,13 @@ TEST(TextFile, OpenFailuresRaiseTheProgramsIoErrors) {
     EXPECT_EQ(ioCodeOf(dir.path()), 5);  // a folder opened as a file
     EXPECT_EQ(ioCodeOf(dir.write("plain", "x") + "/below"), 3);
     EXPECT_EQ(ioCodeOf(dir.file(std::string(300, 'n'))), 3);
+    // A pipe with no writer would block the open for ever; a device never ends.
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ioCodeOf(fifo), 5);
+    EXPECT_EQ(ioCodeOf("/dev/zero"), 5);
+    std::filesystem::create_symlink(dir.file("nowhere"), dir.file("dangling"));
+    EXPECT_EQ(ioCodeOf(dir.file("dangling")), 2);
     if (::geteuid() != 0) {  // root reads everything
         const std::string locked = dir.write("locked", "x");
         ::chmod(locked.c_str(), 0);
