@@ -52,7 +52,10 @@ bool tryStrToInt(std::string_view text, std::int32_t& value) {
 }
 
 std::string convertErrorMessage(std::string_view text) {
-    return "'" + visibleText(text) + "' is not a valid integer value";
+    std::string message = "'";
+    message += visibleText(text);
+    message += "' is not a valid integer value";
+    return message;
 }
 
 std::int32_t strToInt(std::string_view text) {

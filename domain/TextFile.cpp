@@ -13,12 +13,12 @@ namespace trimel {
 
 namespace {
 
-constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 constexpr int kAccessDenied = 5;
 
 }  // namespace
 
-TextFile::TextFile(const std::string& path) {
+TextFile::TextFile(const std::string& path, std::size_t bufferSize)
+    : capacity_(std::max<std::size_t>(bufferSize, 4)) {  // a BOM fits the first read
     // Non-blocking, so that opening a pipe with no writer returns at once;
     // it is refused below as not being a regular file.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -28,7 +28,7 @@ TextFile::TextFile(const std::string& path) {
         if (::fstat(fd_, &info) != 0) throw ioErrorFromErrno(errno);
         if (!S_ISREG(info.st_mode)) throw IoError(kAccessDenied);
         size_ = static_cast<std::size_t>(info.st_size);
-        buffer_.reset(new char[kBufferSize]);
+        buffer_.reset(new char[capacity_]);
         // The first read here, so that a file that cannot be read fails
         // before anything of it is taken.
         refill();
@@ -47,7 +47,7 @@ bool TextFile::refill() {
     offset_ += end_;
     pos_ = end_ = 0;
     ssize_t got;
-    do got = ::read(fd_, buffer_.get(), kBufferSize);
+    do got = ::read(fd_, buffer_.get(), capacity_);
     while (got < 0 && errno == EINTR);
     if (got < 0) throw ioErrorFromErrno(errno);
     end_ = static_cast<std::size_t>(got);

@@ -24,7 +24,11 @@ public:
     // take, short enough to quote in a message.
     static constexpr std::size_t kLineWindow = 256;
 
-    explicit TextFile(const std::string& path);
+    // Bytes read at a time; tests and fuzzers take fewer to reach the
+    // buffer's edges with small files.
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+
+    explicit TextFile(const std::string& path, std::size_t bufferSize = kBufferSize);
     ~TextFile();
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
@@ -65,6 +69,7 @@ private:
 
     int fd_ = -1;
     std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool finished_ = false;   // the end of the file or a Ctrl-Z was reached

@@ -69,20 +69,19 @@ TEST(TextFile, SkipsAUtf8ByteOrderMarkAtTheStartOnly) {
 TEST(TextFile, StreamsLinesAcrossItsBufferAndKeepsAWindowOfEach) {
     TempDir dir;
     const std::size_t w = TextFile::kLineWindow;
-    // Lines that cross the 64 KiB buffer's end, one with its CR LF split by it.
-    std::string bytes(65535, 'a');
-    bytes += "\r\nshort\r\n" + std::string(w + 1, 'b') + "\r\n" + std::string(w, 'c') + "\r\n";
-    bytes += std::string(200000, 'd') + "\nlast\r";
-    TextFile f(dir.write("a", bytes));
+    // With a buffer of 8 bytes, lines cross its end, one CR LF is split by it.
+    const std::string bytes = "1234567\r\nshort\r\n" + std::string(w + 1, 'b') + "\r\n" +
+                              std::string(w, 'c') + "\r\n" + std::string(9000, 'd') + "\nlast\r";
+    TextFile f(dir.write("a", bytes), 8);
     std::vector<std::pair<std::string, bool>> got;
     while (!f.atEnd()) {
         const std::string line(f.readLine());
         got.emplace_back(line, f.lineCut());
     }
     const std::vector<std::pair<std::string, bool>> want{
-        {std::string(w, 'a'), true},   {"short", false},
-        {std::string(w, 'b'), true},   {std::string(w, 'c'), false},
-        {std::string(w, 'd'), true},   {"last\r", false},  // no LF: the CR stays
+        {"1234567", false},          {"short", false},
+        {std::string(w, 'b'), true}, {std::string(w, 'c'), false},
+        {std::string(w, 'd'), true}, {"last\r", false},  // no LF: the CR stays
     };
     EXPECT_EQ(got, want);
 }
