@@ -19,8 +19,8 @@ fi
 CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
-export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1}"
-export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+export ASAN_OPTIONS="abort_on_error=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 mkdir -p build-fuzz/artifacts build-fuzz/logs
 failed=()
 for t in "${targets[@]}"; do

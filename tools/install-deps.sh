@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  openbox wmctrl imagemagick  # the smoke test on a virtual X screen
+  clang libclang-rt-dev       # the fuzz targets (libFuzzer and its sanitizers)
 )
 
 missing=()
