@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "BenchData.h"
+#include "Quiet.h"
 #include "domain/DrawHistory.h"
 #include "domain/WheelLibrary.h"
 #include "engine/Engine.h"
@@ -24,6 +25,7 @@
 
 using namespace trimel;
 using namespace trimel::ui;
+using trimel::bench::Quiet;
 
 namespace {
 
@@ -46,15 +48,6 @@ void report(benchmark::State& st, const std::function<bool()>& work) {
     if (peak < 0) st.SkipWithError("the child process failed");
     st.counters["peak_MiB"] = peak;
 }
-
-class Quiet : public Reporter {
-public:
-    Quiet() : Reporter("bench") {}
-    int shown = 0;
-
-protected:
-    void show(Kind, const std::string&, const std::string&) override { ++shown; }
-};
 
 // The program as main() starts it in `folder` (whose wheels/ its start-up
 // loads); `use` then works its windows.

@@ -12,6 +12,7 @@
 #include <random>
 
 #include "ui/GridView.h"
+#include "Quiet.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/polov.h"
@@ -19,22 +20,13 @@
 
 using namespace trimel;
 using namespace trimel::ui;
+using trimel::bench::Quiet;
 
 namespace {
 
 constexpr int kDraws = 10000;
 constexpr int kTickets = 500;
 constexpr int kWheelNumbers = 20;
-
-// A silent reporter: a benchmark has nobody to read a message box.
-class Quiet : public Reporter {
-public:
-    Quiet() : Reporter("bench") {}
-    int shown = 0;
-
-protected:
-    void show(Kind, const std::string&, const std::string&) override { ++shown; }
-};
 
 struct Bench {
     std::unique_ptr<Program> program;
