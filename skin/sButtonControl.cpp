@@ -44,7 +44,8 @@ TFadeTimer::TFadeTimer(TsButtonControl& owner) : button(owner) {
 TsButtonControl::TsButtonControl(QWidget* parent)
     : QAbstractButton(parent), style_([this] {
           updateRegion();
-          invalidate();
+          dirty_ = true;
+          update();
       }) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the style image covers every pixel
     setFocusPolicy(Qt::ClickFocus);
@@ -87,9 +88,13 @@ void TsButtonControl::stopFade() {
     frameShown_ = false;
 }
 
-void TsButtonControl::drawLook(Image24& into) {
+QSize TsButtonControl::deviceSize() const {
     const double dpr = devicePixelRatioF();
-    into.resize(static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr)));
+    return {static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr))};
+}
+
+void TsButtonControl::drawLook(Image24& into) {
+    into.resize(deviceSize().width(), deviceSize().height());
     const LookState look{isHot(), isDown(), scale()};
     const QWidget* parent = parentWidget();
     paintLookBackground(style_, look, tColor((parent ? parent : this)->palette().color(QPalette::Window)), into);
@@ -293,7 +298,8 @@ void TsButtonControl::changeEvent(QEvent* event) {
             break;
         case QEvent::FontChange:
         case QEvent::PaletteChange:
-            invalidate();
+            dirty_ = true;  // drawn with the next paint, or when a fade ends
+            update();
             break;
         default:
             break;
@@ -304,7 +310,11 @@ void TsButtonControl::changeEvent(QEvent* event) {
 void TsButtonControl::resizeEvent(QResizeEvent* event) {
     QAbstractButton::resizeEvent(event);
     updateRegion();
-    invalidate();
+    dirty_ = true;
+    // A fade's images must have the new size; the toolkit also repeats
+    // the old size to a hidden button, which changes nothing.
+    if (style_.image.width() != deviceSize().width() || style_.image.height() != deviceSize().height())
+        stopFade();
 }
 
 void TsButtonControl::moveEvent(QMoveEvent* event) {

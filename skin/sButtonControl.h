@@ -89,6 +89,7 @@ private:
     void releaseKey(bool click);
     void updateRegion();
     int scale() const;
+    QSize deviceSize() const;
 
     TsActiveBGStyle style_;
     TFadeTimer timer_{*this};
