@@ -9,10 +9,13 @@ TsButton::TsButton(QWidget* parent) : TsButtonControl(parent) {
     setFocusPolicy(Qt::StrongFocus);
     resize(75, 25);
     // A default button's look follows the focus of the other buttons.
-    connect(qApp, &QApplication::focusChanged, this, [this] {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] {
         if (default_) invalidate();
     });
 }
+
+// The focus leaves a button while the widget below it is taken down.
+TsButton::~TsButton() { disconnect(focusWatch_); }
 
 void TsButton::setCancel(bool v) {
     cancel_ = v;

@@ -11,6 +11,7 @@ class TsButton : public TsButtonControl {
     Q_OBJECT
 public:
     explicit TsButton(QWidget* parent = nullptr);
+    ~TsButton() override;
 
     bool Cancel() const { return cancel_; }
     void setCancel(bool v);
@@ -33,6 +34,7 @@ private:
     bool cancel_ = false;
     bool default_ = false;
     int modalResult_ = 0;
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace trimel::skin

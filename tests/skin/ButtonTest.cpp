@@ -213,6 +213,23 @@ private slots:
         QCOMPARE(playClicks.count(), 2);
         QCOMPARE(clicks.count(), 2);
     }
+
+    // Run again by CTest with QT_SCALE_FACTOR=2.
+    void drawsAtDevicePixelsOnADenseScreen() {
+        Window w;
+        TsButton* b = w.open;
+        if (b->devicePixelRatioF() == 1.0) QSKIP("needs a device pixel ratio above 1");
+        b->grab();
+        const Image24& image = b->styleImage();
+        QCOMPARE(QSize(image.width(), image.height()), QSize(242, 50));
+        Image24 expected(242, 50);
+        paintLookBackground(b->sStyle(), {false, false, 2}, 0, expected);
+        paintLookEdge(b->sStyle(), {false, false, 2}, 2, expected);
+        for (int y = 0; y < 50; ++y)
+            for (int x : {0, 3, 4, 12}) QCOMPARE(image.pixel(x, y), expected.pixel(x, y));
+        QCOMPARE(image.pixel(3, 0), (Rgb{255, 255, 255}));  // the top strip is 4 pixels wide
+        QCOMPARE(image.pixel(4, 4), expected.pixel(4, 4));
+    }
 };
 
 QTEST_MAIN(ButtonTest)
