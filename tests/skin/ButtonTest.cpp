@@ -198,6 +198,14 @@ private slots:
         sendKey(b, QEvent::KeyRelease, Qt::Key_Return);
         QCOMPARE(clicks.count(), 2);
 
+        // The access key, like Space, clicks when it goes up.
+        b->setText("&Go");
+        QTest::keyPress(w.edit, Qt::Key_G, Qt::AltModifier);
+        QVERIFY(b->isDown() && b->hasFocus());
+        QCOMPARE(clicks.count(), 2);
+        QTest::keyRelease(b, Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(clicks.count(), 3);
+
         // Esc reaches a cancel button from anywhere in the window, Enter the
         // default one while no button has the focus.
         QSignalSpy playClicks(w.play, &QAbstractButton::clicked);
@@ -211,7 +219,7 @@ private slots:
         QVERIFY(w.play->isHot());
         QTest::keyClick(w.edit, Qt::Key_Return);
         QCOMPARE(playClicks.count(), 2);
-        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(clicks.count(), 3);
     }
 
     // Run again by CTest with QT_SCALE_FACTOR=2.
