@@ -50,6 +50,9 @@ bool TextFile::refill() {
     do got = ::read(fd_, buffer_.get(), capacity_);
     while (got < 0 && errno == EINTR);
     if (got < 0) throw ioErrorFromErrno(errno);
+    if (got > 0 && offset_ >= kReadLimit)
+        throw LimitError("Файл слишком велик: программа читает не больше " +
+                         std::to_string(kReadLimit >> 20) + " МБ файла.");
     end_ = static_cast<std::size_t>(got);
     // Ctrl-Z ends a text file: nothing after it is read.
     if (const void* z = std::memchr(buffer_.get(), '\x1A', end_)) {

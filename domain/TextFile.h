@@ -15,14 +15,19 @@ namespace trimel {
 //
 // The file is streamed through a fixed buffer, and of each line only its
 // first kLineWindow bytes are kept, so any file, however large, loads in
-// bounded memory. Only regular files are read: a folder, a pipe or a
-// device is refused with "File access denied" without waiting on it.
+// bounded memory; and no more than kReadLimit bytes are read, so any load
+// ends quickly (LimitError). Only regular files are read: a folder, a pipe
+// or a device is refused with "File access denied" without waiting on it.
 // Open and read failures throw IoError.
 class TextFile {
 public:
     // Bytes of a line that are kept: far more than any field the readers
     // take, short enough to quote in a message.
     static constexpr std::size_t kLineWindow = 256;
+
+    // Bytes of a file that are read at most. The readers stop after 10001
+    // lines, so only a file with lines no history or wheel has gets there.
+    static constexpr std::size_t kReadLimit = std::size_t{64} << 20;
 
     // Bytes read at a time; tests and fuzzers take fewer to reach the
     // buffer's edges with small files.

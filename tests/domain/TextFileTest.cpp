@@ -86,20 +86,31 @@ TEST(TextFile, StreamsLinesAcrossItsBufferAndKeepsAWindowOfEach) {
     EXPECT_EQ(got, want);
 }
 
-TEST(TextFile, AHugeFileIsReadInBoundedMemory) {
-    // A sparse file of 64 MiB of NULs after one line: read whole, it would
-    // grow the process by as much.
+TEST(TextFile, AHugeFileIsReadInBoundedMemoryAndOnlySoFar) {
+    // A sparse file of NULs after one line: read whole, it would grow the
+    // process by as much, and a larger one would take as long as it is.
     TempDir dir;
     const std::string path = dir.write("huge", "06 45\n");
-    ASSERT_EQ(::truncate(path.c_str(), off_t{1} << 26), 0);
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(TextFile::kReadLimit + (1 << 20))), 0);
     rusage before{}, after{};
     ::getrusage(RUSAGE_SELF, &before);
     TextFile f(path);
     EXPECT_EQ(f.readLine(), "06 45");
-    EXPECT_EQ(f.readLine().size(), TextFile::kLineWindow);
-    EXPECT_TRUE(f.atEnd());
+    try {
+        f.readLine();
+        ADD_FAILURE() << "read past the limit";
+    } catch (const LimitError& e) {
+        EXPECT_STREQ(e.what(), "Файл слишком велик: программа читает не больше 64 МБ файла.");
+    }
     ::getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "kilobytes";
+
+    // A file of just the limit is read to its end.
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(TextFile::kReadLimit)), 0);
+    TextFile whole(path);
+    whole.readLine();
+    EXPECT_EQ(whole.readLine().size(), TextFile::kLineWindow);
+    EXPECT_TRUE(whole.atEnd());
 }
 
 TEST(TextFile, ReadingPastTheEndGivesEmptyLines) {

@@ -113,6 +113,13 @@ const std::vector<Row>& rows() {
          conversion(kMark + "P")},
         {"history: a 10 MB line", Input::History, history("06 45 " + QByteArray(10 << 20, '7') + "\n0001  010203040506\n"),
          "", K::ErrorReport, 6, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
+        {"history: 65 MB with no line end", Input::History,
+         [](const WorkDir& d) {
+             d.write("input", "");
+             std::filesystem::resize_file(d.path("input").toStdString(), 65 << 20);
+             return d.path("input");
+         },
+         "Файл слишком велик: программа читает не больше 64 МБ файла."},
         {"history: header with letters", Input::History, history("K6 N45\n"), conversion("K6")},
         {"history: K = 0", Input::History, history("00 45\n0001  010203040506\n"), "", K::ErrorReport, 0, 45, 1,
          2, "001 8н-3к, 002 6н-1к", "22/23"},
