@@ -11,18 +11,30 @@ cd "$(dirname "$0")/.."
 program="$(realpath "${1:-build-test/trimel}")"
 out="$(realpath -m "${2:-build-test/smoke}")"
 
-if [ "${TRIMEL_SMOKE_SCREEN:-}" != 1 ]; then
-  mkdir -p "$out"
-  exec env TRIMEL_SMOKE_SCREEN=1 xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$program" "$out"
-fi
+mkdir -p "$out"
 
-# On the virtual screen, with a window manager as on a desktop.
+# A virtual X screen of its own: Xvfb picks a free display and says which,
+# so that runs side by side cannot take the same one (as xvfb-run -a can).
+exec 3>"$out/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+pids=("$xvfb")
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+for _ in $(seq 1 100); do
+  [ -s "$out/display" ] && break
+  sleep 0.1
+done
+[ -s "$out/display" ] || { echo "smoke: the X server did not start (see $out/xvfb.log)"; exit 1; }
+export DISPLAY=":$(head -n 1 "$out/display")"
+
+# On it a window manager, as on a desktop, and the program.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 openbox >/dev/null 2>&1 &
-wm=$!
+pids+=($!)
 (cd examples && exec "$program") &
 pid=$!
-trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
+pids+=("$pid")
 
 title="Тримель v1.2"
 id=""
