@@ -32,6 +32,12 @@ export DISPLAY=":$(head -n 1 "$out/display")"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped before the manager is ready can stay unmanaged.
+for _ in $(seq 1 100); do
+  wmctrl -m >/dev/null 2>&1 && break
+  sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || { echo "smoke: the window manager did not start"; exit 1; }
 (cd examples && exec "$program") &
 pid=$!
 pids+=("$pid")
