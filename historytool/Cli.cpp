@@ -7,6 +7,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "DateText.h"
 #include "HistoryCheck.h"
 #include "Importer.h"
 #include "domain/Errors.h"
@@ -38,6 +39,7 @@ constexpr const char* kHelp =
     "  --reverse          порядок, обратный порядку строк файла (первая строка — последний тираж)\n"
     "  --keep-order       порядок строк файла\n"
     "  --skip-bad         записать файл, пропустив строки с ошибками\n"
+    "  --from ГГГГ-ММ-ДД  только тиражи с этого дня (когда правила игры менялись)\n"
     "  Столбцы считаются с 1. Без --numbers, --tag и порядка они находятся по заголовку\n"
     "  и значениям; что взято, программа пишет.\n"
     "check   проверяет файл истории так, как его загрузит программа.\n";
@@ -114,6 +116,11 @@ ImportCommand parseImport(Args& args) {
             if (orderGiven) throw UsageError{"--reverse и --keep-order вместе не указываются."};
             orderGiven = true;
             c.options.order = a == "--reverse" ? Order::Reverse : Order::Keep;
+        } else if (option == "--from") {
+            const std::string v = args.value(option, a);
+            const auto parts = splitDate(v);
+            if (parts && parts->yearFirst) c.options.from = dateKey(*parts, false);
+            if (!c.options.from) throw UsageError{"--from: нужна дата вида 2015-10-07, а не «" + toValidUtf8(v) + "»."};
         } else if (a == "--skip-bad") c.options.skipBad = true;
         else if (a.starts_with("-") && a != "-") throw UsageError{"неизвестный параметр «" + toValidUtf8(a) + "»."};
         else if (!c.file.empty()) throw UsageError{"файл указывается один, а здесь ещё и «" + toValidUtf8(a) + "»."};
@@ -173,6 +180,7 @@ int runImport(Args& args, std::ostream& out, std::ostream& err) {
     }
     if (r.history.empty()) {
         err << "Файл истории не записан: исправьте эти строки или укажите --skip-bad, чтобы их пропустить.\n";
+        if (r.badRows.size() > 3) err << "Если ошибок много, проверьте --k, --n и столбцы, которые взяты.\n";
         return 1;
     }
     if (toScreen) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <string>
 
 namespace trimel::history {
@@ -83,6 +84,12 @@ std::optional<int> dateKey(const DateParts& d, bool dayFirst) {
         return std::nullopt;
     if (m == 2 && day == 29 && !leapYear(y)) return std::nullopt;
     return y * 10000 + m * 100 + day;
+}
+
+std::string isoDate(int key) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", key / 10000 % 10000, key / 100 % 100, key % 100);
+    return text;
 }
 
 bool holdsNoDate(std::string_view text) { return std::none_of(text.begin(), text.end(), isDigit); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,9 @@ std::optional<bool> dayFirstFor(const std::vector<DateParts>& dates);
 // The date as YYYYMMDD, so that keys compare as dates; nullopt when no
 // such day exists.
 std::optional<int> dateKey(const DateParts& date, bool dayFirst);
+
+// A YYYYMMDD key as 2015-10-07.
+std::string isoDate(int key);
 
 // A cell with no digit in it ("", ".", "-") holds no date.
 bool holdsNoDate(std::string_view text);

@@ -186,8 +186,8 @@ CheckResult checkHistory(const std::string& path) {
     if (state.K < 1 || state.N < state.K) warnings.push_back("K и N в заголовке не подходят для лотереи: нужно 1 ≤ K ≤ N.");
     if (state.D == 0) warnings.push_back("В файле нет ни одного тиража.");
     for (const Finding* f : {&w.outOfRange, &w.repeats, &w.descending, &w.unread})
-        if (!f->lines.empty()) warnings.push_back(f->what + ": строки " + lineList(f->lines) + ".");
-    if (w.lastLineBlank) warnings.push_back("Последняя строка пустая; прежние версии программы такой файл не загружают.");
+        if (!f->lines.empty()) warnings.push_back(f->what + (f->lines.size() == 1 ? ": строка " : ": строки ") + lineList(f->lines) + ".");
+    if (w.lastLineBlank) warnings.push_back("Пустая строка в конце файла; прежние версии программы такой файл не загружают.");
     if (startsWithBom(path))
         warnings.push_back("Файл начинается с метки порядка байтов UTF-8 (BOM); прежние версии программы такой файл не загружают.");
 

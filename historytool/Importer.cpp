@@ -202,6 +202,16 @@ void orderDraws(std::vector<Draw>& draws, const OrderKey& key, ImportOptions::Or
     listNotes(byNumber ? "Тиражи с одним номером" : "Тиражи с одной датой", same, report);
 }
 
+// Drops the draws before a day, when a game changed its rules: the draws
+// are oldest first, so everything up to the first one of that day or later.
+void keepFrom(int day, const OrderKey& key, std::vector<Draw>& draws, std::vector<std::string>& report) {
+    if (key.kind != OrderKey::Date) throw AppError("Для --from нужен столбец дат, а в файле он не найден.");
+    const auto first = std::find_if(draws.begin(), draws.end(), [day](const Draw& d) { return d.key && *d.key >= day; });
+    if (first == draws.end()) throw AppError("С этой даты (--from) в файле нет ни одного тиража.");
+    report.push_back("Тиражи до " + isoDate(day) + " (--from) пропущены: " + std::to_string(first - draws.begin()) + ".");
+    draws.erase(draws.begin(), first);
+}
+
 }  // namespace
 
 ImportResult importHistory(std::string_view source, const ImportOptions& o) {
@@ -234,6 +244,7 @@ ImportResult importHistory(std::string_view source, const ImportOptions& o) {
     dropRepeats(draws, r.report);
     orderDraws(draws, layout.order, o.order, t, r.report);
 
+    if (o.from) keepFrom(*o.from, layout.order, draws, r.report);
     if (static_cast<int>(draws.size()) > kMaxImportedDraws) {
         r.report.push_back("Тиражей " + std::to_string(draws.size()) + ", а номер тиража в файле программы — четыре цифры: оставлены последние " +
                            std::to_string(kMaxImportedDraws) + ".");

@@ -18,6 +18,7 @@ struct ImportOptions {
     std::optional<char> delimiter;    // nullopt: guessed
     enum class Order { Auto, Reverse, Keep } order = Order::Auto;
     bool skipBad = false;             // write the good rows despite bad ones
+    std::optional<int> from;          // YYYYMMDD: drop the draws before that day
 };
 
 struct ImportResult {

@@ -85,11 +85,9 @@ bool fits(const SourceRow& row, NumberColumns c, int k, int n) {
     return true;
 }
 
-// Nine rows in ten fit: a few bad rows are reported, not a reason to miss
-// the columns.
-bool mostRowsFit(const SourceTable& t, NumberColumns c, int k, int n) {
-    const auto fit = std::count_if(t.rows.begin(), t.rows.end(), [&](const SourceRow& r) { return fits(r, c, k, n); });
-    return fit > 0 && fit * 10 >= static_cast<std::ptrdiff_t>(t.rows.size()) * 9;
+// Rows in which the columns hold K numbers in 1..N.
+std::ptrdiff_t fitCount(const SourceTable& t, NumberColumns c, int k, int n) {
+    return std::count_if(t.rows.begin(), t.rows.end(), [&](const SourceRow& r) { return fits(r, c, k, n); });
 }
 
 int columnCount(const SourceTable& t) {
@@ -129,22 +127,21 @@ bool mostlyIntegers(const SourceTable& t, int column) {
     return ints > 0 && ints * 10 >= static_cast<std::ptrdiff_t>(t.rows.size()) * 9;
 }
 
-// Every cell of the column that holds a digit is a date, read one way.
+// Most cells of the column that hold a digit are dates, read one way;
+// the others are reported as bad rows.
 std::optional<bool> dateColumn(const SourceTable& t, int column) {
     std::vector<DateParts> dates;
+    int filled = 0;
     for (const SourceRow& r : t.rows) {
         const std::string* c = cellAt(r, column);
         if (!c || holdsNoDate(*c)) continue;
-        const auto d = splitDate(*c);
-        if (!d) return std::nullopt;
-        dates.push_back(*d);
+        ++filled;
+        if (const auto d = splitDate(*c)) dates.push_back(*d);
     }
-    if (dates.empty()) return std::nullopt;
     const auto dayFirst = dayFirstFor(dates);
     if (!dayFirst) return std::nullopt;
-    for (const DateParts& d : dates)
-        if (!dateKey(d, *dayFirst)) return std::nullopt;
-    return dayFirst;
+    const auto valid = std::count_if(dates.begin(), dates.end(), [&](const DateParts& d) { return dateKey(d, *dayFirst).has_value(); });
+    return valid * 2 > filled ? dayFirst : std::nullopt;
 }
 
 struct Finder {
@@ -179,21 +176,27 @@ struct Finder {
         return std::nullopt;
     }
 
-    // The leftmost fitting candidate; the others are named in the report.
+    // The columns that most rows fit, the leftmost of equals; a few bad
+    // rows are reported later, not a reason to miss the columns. The other
+    // candidates are named in the report.
     std::optional<NumberColumns> byValues(bool oneColumn) {
-        std::vector<NumberColumns> found;
+        std::vector<std::pair<NumberColumns, std::ptrdiff_t>> found;
         const int width = oneColumn ? 1 : h.k;
         for (int first = 1; first + width - 1 <= columns; ++first) {
             const NumberColumns c{first, first + width - 1};
             bool clear = true;
             for (int col = c.first; col <= c.last && clear; ++col) clear = !excluded(col);
-            if (clear && mostRowsFit(t, c, h.k, h.n)) found.push_back(c);
+            const auto fit = clear ? fitCount(t, c, h.k, h.n) : 0;
+            if (fit * 2 > static_cast<std::ptrdiff_t>(t.rows.size())) found.emplace_back(c, fit);
         }
         if (found.empty()) return std::nullopt;
-        for (std::size_t i = 1; i < found.size(); ++i)
-            out.report.push_back("  подходят и " + columnsLabel(t, found[i].first, found[i].last) +
-                                 "; если числа не те, укажите их: --numbers.");
-        return found.front();
+        const auto best = std::max_element(found.begin(), found.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        for (const auto& [c, fit] : found)
+            if (c.first != best->first.first)
+                out.report.push_back("  подходят и " + columnsLabel(t, c.first, c.last) +
+                                     "; если числа не те, укажите их: --numbers.");
+        return best->first;
     }
 
     void findNumbers() {
