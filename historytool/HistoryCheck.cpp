@@ -53,6 +53,11 @@ std::string_view rest(std::string_view line, int column) {
     return line.substr(std::min(line.size(), static_cast<std::size_t>(column)));
 }
 
+// The columns strictly between two fields, which the reader skips.
+std::string_view between(std::string_view line, drawfile::Field a, drawfile::Field b) {
+    return columns(line, a.last() + 1, b.first - a.last() - 1);
+}
+
 Walk walkHistory(const std::string& path) {
     Walk w;
     TextFile file(path);
@@ -76,11 +81,11 @@ Walk walkHistory(const std::string& path) {
         failAt(1, drawfile::kHeaderN, "N", header);
         return w;
     }
-    if (!blank(columns(header, 3, 1)) || !blank(rest(header, drawfile::kHeaderN.last()))) w.unread.add(1);
+    if (!blank(between(header, drawfile::kHeaderK, drawfile::kHeaderN)) || !blank(rest(header, drawfile::kHeaderN.last())))
+        w.unread.add(1);
     w.outOfRange.what = "числа вне 1.." + intToStr(n);
 
-    const int numbersEnd = drawfile::number(k > 0 ? k : 0).last();
-    const drawfile::Field tag = drawfile::tag(k);
+    const drawfile::Field lastNumber = drawfile::number(k > 0 ? k : 0), tag = drawfile::tag(k);
     std::int32_t previous = 0;
     for (int line = 2, d = 0; !file.atEnd() && d < kMaxDraws; ++line, ++d) {
         const std::string_view text = file.readLine();
@@ -106,7 +111,7 @@ Walk walkHistory(const std::string& path) {
         }
         if (outside) w.outOfRange.add(line);
         if (repeated) w.repeats.add(line);
-        if (!blank(columns(text, 5, 2)) || !blank(columns(text, numbersEnd + 1, 1)) ||
+        if (!blank(between(text, drawfile::kDrawNumber, drawfile::number(1))) || !blank(between(text, lastNumber, tag)) ||
             !blank(rest(text, tag.last())))
             w.unread.add(line);
     }

@@ -219,7 +219,7 @@ ImportResult importHistory(std::string_view source, const ImportOptions& o) {
     const SourceTable t = parseSourceTable(source, o.delimiter);
     if (t.rows.empty()) throw AppError("В файле нет ни одной строки с числами.");
     LayoutHints hints = o.layout;
-    hints.findOrder = o.order == ImportOptions::Order::Auto;
+    hints.findOrder = o.order == ImportOptions::Order::Auto || o.from;
     const Layout layout = findLayout(t, hints);
 
     ImportResult r;

@@ -4,6 +4,7 @@
 
 #include "DateText.h"
 #include "domain/Errors.h"
+#include "domain/Utf8.h"
 
 namespace trimel::history {
 
@@ -101,8 +102,8 @@ std::string headerName(const SourceTable& t, int column) {
     return name ? *name : std::string();
 }
 
-// A draw number that counts up or down line by line looks like a column of
-// numbers in 1..N in a short file; so does a column of dates' days.
+// A draw number that counts up or down line by line: in a short file its
+// values lie in 1..N like the drawn numbers'.
 bool countsLineByLine(const SourceTable& t, int column) {
     if (t.rows.size() < 5) return false;
     bool up = true, down = true;
@@ -215,7 +216,7 @@ struct Finder {
             how = "по значениям";
         } else {
             throw AppError("Не найдены столбцы с " + std::to_string(h.k) + " числами от 1 до " + std::to_string(h.n) +
-                           " в каждой строке. Проверьте --k и --n или укажите столбцы: --numbers A-B (" +
+                           ". Проверьте --k и --n или укажите столбцы: --numbers A-B (" +
                            std::to_string(h.k) + " столбцов подряд) или --numbers C (один столбец, числа через пробел).");
         }
         std::string what = "Числа: " + columnsLabel(t, out.numbers.first, out.numbers.last);
@@ -233,11 +234,9 @@ struct Finder {
                 return c && static_cast<int>(items(*c).size()) == h.k + 1;
             });
             if (longer * 2 > static_cast<std::ptrdiff_t>(t.rows.size())) out.tag = {out.numbers.first, h.k + 1};
-        } else {
-            for (int col = 1; col <= columns && out.tag.column == 0; ++col)
-                if (named(col, NameKind::Bonus) && (col < out.numbers.first || col > out.numbers.last))
-                    out.tag = {col, 0};
         }
+        for (int col = 1; col <= columns && !h.tag && out.tag.column == 0; ++col)
+            if (named(col, NameKind::Bonus) && (col < out.numbers.first || col > out.numbers.last)) out.tag = {col, 0};
         if (out.tag.column == 0) out.report.push_back("Метка: нет.");
         else if (out.tag.item > 0)
             out.report.push_back("Метка: " + columnsLabel(t, out.tag.column, out.tag.column) + ", число " +
@@ -288,7 +287,9 @@ std::vector<std::string_view> items(std::string_view cell) {
 std::string columnsLabel(const SourceTable& t, int first, int last) {
     std::string label = first == last ? "столбец " + std::to_string(first)
                                       : "столбцы " + std::to_string(first) + "–" + std::to_string(last);
-    const std::string a = headerName(t, first), b = headerName(t, last);
+    // Names as the file has them, which need not be UTF-8, nor short.
+    const auto shown = [&](int column) { return toValidUtf8(std::string_view(headerName(t, column)).substr(0, 40)); };
+    const std::string a = shown(first), b = shown(last);
     if (first == last && !a.empty()) label += " («" + a + "»)";
     else if (first != last && !a.empty() && !b.empty()) label += " («" + a + "» … «" + b + "»)";
     return label;

@@ -61,20 +61,22 @@ int delimiterCount(std::string_view line, char d) {
     return count;
 }
 
-// The delimiter every one of the first lines holds most often: a true
-// delimiter stands the same number of times on every line.
+// A true delimiter stands on every one of the first lines, and as often
+// on each; failing such a one, the one that every line holds most often.
 char guessDelimiter(const std::vector<std::string_view>& lines) {
     char best = '\0';
-    int bestCount = 0;
+    std::pair<bool, int> bestScore{false, 0};  // (as often on each line, fewest on a line)
     for (char d : {',', ';', '\t'}) {
-        int least = -1;
-        for (std::size_t i = 0; i < lines.size() && i < 20; ++i) {
-            const int c = delimiterCount(lines[i], d);
+        int least = -1, most = 0;
+        for (std::string_view line : lines) {
+            const int c = delimiterCount(line, d);
             least = least < 0 ? c : std::min(least, c);
+            most = std::max(most, c);
         }
-        if (least > bestCount) {
+        const std::pair<bool, int> score{least == most, least};
+        if (least > 0 && score > bestScore) {
             best = d;
-            bestCount = least;
+            bestScore = score;
         }
     }
     return best;

@@ -93,6 +93,12 @@ TEST(ImportColumns, DrawNumberAndBonusBesideTheNumbersAreNotTaken) {
     EXPECT_EQ(importHistory(text, given).history.substr(0, 20), "04 22\n0001  07122022");
 }
 
+// Names in the header outweigh values that fit just as well.
+TEST(ImportColumns, TheHeaderNamesTheNumbers) {
+    const ImportResult r = importHistory("Set,Ball 1,Ball 2\n3,5,6\n1,7,8\n2,1,9\n", options(2, 9));
+    EXPECT_EQ(r.history, "02 09\n0001  0506\n0002  0708\n0003  0109\n");
+}
+
 TEST(ImportColumns, NoRunOfNumbersIsAClearError) {
     try {
         importHistory("a,b\n1,2\n", options(6, 45));
