@@ -122,7 +122,7 @@ ImportCommand parseImport(Args& args) {
             if (parts && parts->yearFirst) c.options.from = dateKey(*parts, false);
             if (!c.options.from) throw UsageError{"--from: нужна дата вида 2015-10-07, а не «" + toValidUtf8(v) + "»."};
         } else if (a == "--skip-bad") c.options.skipBad = true;
-        else if (a.starts_with("-") && a != "-") throw UsageError{"неизвестный параметр «" + toValidUtf8(a) + "»."};
+        else if (a.starts_with("-")) throw UsageError{"неизвестный параметр «" + toValidUtf8(a) + "»."};
         else if (!c.file.empty()) throw UsageError{"файл указывается один, а здесь ещё и «" + toValidUtf8(a) + "»."};
         else c.file = a;
     }

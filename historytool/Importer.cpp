@@ -226,6 +226,7 @@ ImportResult importHistory(std::string_view source, const ImportOptions& o) {
     std::string read = "Прочитано строк с данными: " + std::to_string(t.rows.size()) + "; разделитель " +
                        delimiterName(t.delimiter);
     if (t.header) read += "; заголовок — строка " + std::to_string(t.header->line);
+    if (t.skippedTitleLines > 0) read += " (строк над ним пропущено: " + std::to_string(t.skippedTitleLines) + ")";
     r.report.push_back(read + ".");
     r.report.insert(r.report.end(), layout.report.begin(), layout.report.end());
 
@@ -238,7 +239,6 @@ ImportResult importHistory(std::string_view source, const ImportOptions& o) {
         else r.badRows.push_back("строка " + std::to_string(row.line) + ": " + why + " — «" + row.text + "»");
     }
     if (!r.badRows.empty() && !o.skipBad) return r;
-    if (!r.badRows.empty()) r.report.push_back("Строки с ошибками пропущены (--skip-bad): " + std::to_string(r.badRows.size()) + ".");
     if (draws.empty()) throw AppError("В файле нет ни одного верного тиража.");
 
     dropRepeats(draws, r.report);

@@ -216,8 +216,8 @@ struct Finder {
             how = "по значениям";
         } else {
             throw AppError("Не найдены столбцы с " + std::to_string(h.k) + " числами от 1 до " + std::to_string(h.n) +
-                           ". Проверьте --k и --n или укажите столбцы: --numbers A-B (" +
-                           std::to_string(h.k) + " столбцов подряд) или --numbers C (один столбец, числа через пробел).");
+                           ". Проверьте --k и --n или укажите столбцы: --numbers A-B (по числу в каждом из столбцов A..B) "
+                           "или --numbers C (все числа в столбце C через пробел).");
         }
         std::string what = "Числа: " + columnsLabel(t, out.numbers.first, out.numbers.last);
         if (out.numbers.oneColumn() && h.k > 1) what += ", первые " + std::to_string(h.k) + " через пробел";

@@ -132,10 +132,13 @@ SourceTable parseSourceTable(std::string_view text, std::optional<char> delimite
         pos = end + 1;
         if (trimmed(line).empty()) continue;
         lines.push_back({number, line});
-        if (filled.size() < 20) filled.push_back(line);
+        // Lines of values tell the delimiter; a title above the header may have none.
+        if (filled.size() < 20 && line.find_first_of("0123456789") == line.find_first_not_of(" \t\"")) filled.push_back(line);
     }
 
     SourceTable table;
+    if (filled.empty())
+        for (std::size_t i = 0; i < lines.size() && i < 20; ++i) filled.push_back(lines[i].text);
     table.delimiter = delimiter ? *delimiter : guessDelimiter(filled);
     bool inData = false;
     for (const Line& l : lines) {

@@ -108,13 +108,14 @@ TEST(ImportColumns, NoRunOfNumbersIsAClearError) {
     }
 }
 
-// Tab-separated, quoted cells holding the delimiter, CR LF and a BOM.
+// Tab-separated, quoted cells holding the delimiter, CR LF, a BOM and a
+// title above the header.
 TEST(ImportText, DelimitersQuotesAndLineEnds) {
     const std::string text =
-        "\xEF\xBB\xBF" "draw\tnote\tn1\tn2\r\n1\t\"a\tb\"\t5\t6\r\n2\t\"say \"\"hi\"\"\"\t7\t8\r\n";
+        "\xEF\xBB\xBF" "Results, all draws\r\ndraw\tnote\tn1\tn2\r\n1\t\"a\tb\"\t5\t6\r\n2\t\"say \"\"hi\"\"\"\t7\t8\r\n";
     const ImportResult r = importHistory(text, options(2, 9));
     EXPECT_EQ(r.history, "02 09\n0001  0506\n0002  0708\n");
-    EXPECT_TRUE(mentions(r.report, "табуляция"));
+    EXPECT_TRUE(mentions(r.report, "табуляция; заголовок — строка 2 (строк над ним пропущено: 1)"));
 }
 
 TEST(ImportOrder, RepeatsAreDroppedAndTheLastDrawsKept) {
