@@ -40,7 +40,7 @@ inline void appendPadded(std::string& out, std::int64_t value, int width) {
 inline std::string headerLine(int k, int n) {
     std::string line;
     appendPadded(line, k, kHeaderK.count);
-    line += ' ';
+    line.append(static_cast<std::size_t>(kHeaderN.first - kHeaderK.last() - 1), ' ');
     appendPadded(line, n, kHeaderN.count);
     return line;
 }

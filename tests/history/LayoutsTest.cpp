@@ -43,6 +43,8 @@ struct Fixture {
     const char* shared;  // the real history it was made from, if any
 };
 
+void PrintTo(const Fixture& f, std::ostream* os) { *os << f.name; }
+
 class Layouts : public testing::TestWithParam<Fixture> {};
 class RealLayouts : public Layouts {};
 
