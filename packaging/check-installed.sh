@@ -31,12 +31,12 @@ windows() {
   LC_ALL=C.UTF-8 xwininfo -root -children 2>/dev/null | sed -n 's/^ *0x[0-9a-f]* "\(.*\)": ("trimel" "trimel").*/\1/p'
 }
 
-# check NAME FOLDER WHEELS COMMAND...: runs COMMAND in FOLDER and waits for
-# the main window; the program must work in the data folder or in FOLDER
-# (WHEELS == shipped or not) and have loaded WHEELS wheels.
+# check NAME FOLDER WORKING-FOLDER WHEELS COMMAND...: runs COMMAND in FOLDER
+# and waits for the main window; the program must work in WORKING-FOLDER and
+# have loaded WHEELS wheels.
 check() {
-  local name=$1 folder=$2 wheels=$3
-  shift 3
+  local name=$1 folder=$2 want_dir=$3 wheels=$4
+  shift 4
   local out="$tmp/out"
   (cd "$folder" && TRIMEL_TEST_HOOK=1 exec "$@" >"$out" 2>"$tmp/err") &
   pid=$!
@@ -48,8 +48,6 @@ check() {
   done
   [ -n "$shown" ] || { windows >&2; cat "$tmp/err" >&2; fail "$name: no main window within 20 s"; }
   windows | grep -qvxF "$main_title" && { windows >&2; fail "$name: another window showed"; }
-  local want_dir=$data
-  [ "$wheels" = "$shipped" ] || want_dir=$folder
   [ "$(readlink "/proc/$pid/cwd")" = "$(readlink -f "$want_dir")" ] ||
     fail "$name: works in $(readlink "/proc/$pid/cwd"), not in $want_dir"
   grep -qx "wheels: $wheels" "$out" || fail "$name: wanted $wheels wheels, the hook says: $(cat "$out")"
@@ -62,11 +60,11 @@ check() {
 
 # Word splitting of the entry's plain command is what the menu does with it.
 # shellcheck disable=SC2086
-check "menu entry" "$path_line" "$shipped" $exec_line
+check "menu entry" "$path_line" "$data" "$shipped" $exec_line
 
 home="$tmp/Мои игры 6 из 45"
 mkdir -p "$home"
-check "a folder without wheels" "$home" "$shipped" trimel
+check "a folder without wheels" "$home" "$data" "$shipped" trimel
 mkdir "$home/wheels"
 cp "$(find "$data/wheels" -maxdepth 1 -iname 'asys*' | sort | head -1)" "$home/wheels/"
-check "a folder with one wheel of its own" "$home" 1 trimel
+check "a folder with one wheel of its own" "$home" "$home" 1 trimel
