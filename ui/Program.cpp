@@ -16,9 +16,6 @@
 #ifndef TRIMEL_SOURCE_DIR
 #define TRIMEL_SOURCE_DIR ""
 #endif
-#ifndef TRIMEL_GUIDE_FROM_PROGRAM
-#define TRIMEL_GUIDE_FROM_PROGRAM "../share/trimel/docs"
-#endif
 
 namespace trimel::ui {
 
