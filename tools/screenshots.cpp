@@ -5,13 +5,16 @@
 // manager, so windows are activated and focused as on a desktop.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 
 #include "ui/About.h"
+#include "ui/GridView.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/fav.h"
@@ -40,6 +43,18 @@ bool shoot(QWidget* window, const QString& file) {
     return rc == 0;
 }
 
+// A button and a pixel of the window round it, from the screen, at four
+// times its size so that every pixel of its look can be seen.
+bool zoom(QWidget* button, const QString& file) {
+    settle();
+    const QPoint at = button->mapToGlobal(QPoint(-1, -1));
+    const QImage shot =
+        button->screen()->grabWindow(0, at.x(), at.y(), button->width() + 2, button->height() + 2).toImage();
+    const bool ok = shot.scaled(shot.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(file);
+    std::printf("%s ok=%d\n", qPrintable(file), ok);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,7 +72,19 @@ int main(int argc, char** argv) {
     startUp(program);
     TForm1* main = program.form1();
     main->move(40, 40);
+    QCursor::setPos(0, 0);  // away from every button
     QTest::mouseClick(main->sButton1, Qt::LeftButton);
+
+    // The looks of a button: "ИГРАТЬ!" is disabled until wheels are chosen;
+    // the focus gives "Открыть файл" the hot look, as the pointer does.
+    bool ok = zoom(main->sButton4, out + QStringLiteral("/button-disabled.png"));
+    main->StringGrid1->setFocus();
+    ok = zoom(main->sButton1, out + QStringLiteral("/button-normal.png")) && ok;
+    main->sButton1->setFocus();
+    ok = zoom(main->sButton1, out + QStringLiteral("/button-hot.png")) && ok;
+    QTest::mousePress(main->sButton1, Qt::LeftButton);
+    ok = zoom(main->sButton1, out + QStringLiteral("/button-pressed.png")) && ok;
+    QTest::mouseRelease(main->sButton1, Qt::LeftButton, {}, QPoint(-20, -20));  // outside: no click
 
     // Pick the two largest wheels of guarantee 3 and run once.
     main->sButton2Click();
@@ -74,7 +101,7 @@ int main(int argc, char** argv) {
     };
     choose(left, left->count() - 1);
     choose(right, right->count() - 2);
-    bool ok = shoot(sys, out + QStringLiteral("/wheels-window.png"));
+    ok = shoot(sys, out + QStringLiteral("/wheels-window.png")) && ok;
     sys->sButton1Click();
 
     main->sButton4Click();

@@ -1,33 +1,43 @@
 #include "ui/Buttons.h"
 
-#include <QPushButton>
+#include <QPalette>
 
+#include "skin/sCustomButton.h"
 #include "ui/Look.h"
 
 namespace trimel::ui {
 
 namespace {
-// White Arial text over a red-to-black band mixed with sky blue: the
-// colours the finished buttons are painted in, without their hover fade.
-const char* const kButtonStyle =
-    "QPushButton { color: white; border: 1px solid rgb(40, 48, 58);"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 rgb(227, 61, 73), stop:1 rgb(50, 61, 73)); }"
-    "QPushButton:hover, QPushButton:focus { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 rgb(220, 233, 240), stop:0.06 rgb(222, 54, 62), stop:0.5 rgb(43, 55, 63),"
-    " stop:0.78 rgb(222, 54, 62), stop:1 rgb(189, 201, 209)); }"
-    "QPushButton:pressed { padding-top: 1px; }"
-    "QPushButton:disabled { color: rgb(200, 200, 200); }";
+const char* const kNormalGradient = "255;0;99;0;0;0;0;0;0;0";
+const char* const kHotGradient =
+    "16777215;255;6;0;0;255;0;47;0;0;0;255;28;0;0;255;13816530;18;0;0;13816530;13816530;0;0;0";
+constexpr skin::TColor kWhite = 0xFFFFFF;
 }  // namespace
 
-QAbstractButton* makeButton(QWidget* parent, const ButtonSetup& setup) {
-    auto* button = new QPushButton(setup.caption, parent);
+void useProgramStyle(skin::TsButton& button) {
+    skin::TsActiveBGStyle& style = button.sStyle();
+    const QColor sky = skyBlue();
+    style.Painting.setColor(skin::colorOf({static_cast<std::uint8_t>(sky.red()),
+                                           static_cast<std::uint8_t>(sky.green()),
+                                           static_cast<std::uint8_t>(sky.blue())}));
+    style.Background.Gradient.setData(kNormalGradient);
+    style.HotStyle.HotBackground.Gradient.setData(kHotGradient);
+    style.HotStyle.HotPainting.setFontColor(kWhite);
+    style.HotStyle.HotPainting.setTransparency(0);
+    style.setGroupIndex(0);
+    QPalette pal = button.palette();
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    button.setPalette(pal);
+}
+
+skin::TsButton* makeButton(QWidget* parent, const ButtonSetup& setup) {
+    auto* button = new skin::TsButton(parent);
     button->setObjectName(setup.name);
+    button->setText(setup.caption);
     button->setGeometry(setup.geometry);
     button->setFont(pixelFont(kArial, setup.fontPixels, setup.bold));
-    button->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    useProgramStyle(*button);
     if (!setup.hint.isEmpty()) button->setToolTip(setup.hint);
-    button->setAutoDefault(false);
     return button;
 }
 

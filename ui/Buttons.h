@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QRect>
 #include <QString>
 
-class QWidget;
+#include "skin/sCustomButton.h"
 
 namespace trimel::ui {
 
@@ -17,9 +16,14 @@ struct ButtonSetup {
     bool bold = false;
 };
 
-// The one place every window gets its push buttons from. The windows only
-// use QAbstractButton (clicked, enabled, text), so the look can change here
-// alone.
-QAbstractButton* makeButton(QWidget* parent, const ButtonSetup& setup);
+// The one place every window gets its push buttons from: a skinned button
+// in the program's style. The windows only use it as a QAbstractButton
+// (clicked, enabled, text).
+skin::TsButton* makeButton(QWidget* parent, const ButtonSetup& setup);
+
+// The program's button style: a red-to-black band over sky blue, in the
+// hot look a white, red, black, red and grey band over the hot colour
+// with a white caption.
+void useProgramStyle(skin::TsButton& button);
 
 }  // namespace trimel::ui
