@@ -21,3 +21,8 @@ cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== package =="
+# Builds the Debian package, lints it, installs it, runs the installed
+# program on a virtual screen and removes the package again.
+bash packaging/check-package.sh
