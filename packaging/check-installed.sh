@@ -68,3 +68,9 @@ check "a folder without wheels" "$home" "$data" "$shipped" trimel
 mkdir "$home/wheels"
 cp "$(find "$data/wheels" -maxdepth 1 -iname 'asys*' | sort | head -1)" "$home/wheels/"
 check "a folder with one wheel of its own" "$home" "$home" 1 trimel
+
+# The tools come with the program: every shipped history passes the check.
+for history in "$data"/*.txt; do
+  trimel-history check "$history" >/dev/null || fail "trimel-history check refuses $history"
+done
+echo "installed program: trimel-history checks the shipped histories"
