@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  # the package stage: building, linting and validating the package, and
+  # finding the installed program's window
+  dpkg-dev lintian desktop-file-utils appstream x11-utils
   openbox wmctrl imagemagick  # the smoke test on a virtual X screen
   clang libclang-rt-dev       # the fuzz targets (libFuzzer and its sanitizers)
 )

@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs every test twice:
 # a plain build (warnings as errors) and one with AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any sanitizer report fails the run;
-# then a smoke test of the program on a virtual X screen, and the fuzz
-# targets for a bounded time (TRIMEL_FUZZ_SECONDS per target, default 40).
+# then the Debian package's check, a smoke test of the program on a virtual
+# X screen, and the fuzz targets for a bounded time (TRIMEL_FUZZ_SECONDS
+# per target, default 40).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +24,11 @@ cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== package =="
+# Builds the Debian package, lints it, installs it, runs the installed
+# program on a virtual screen and removes the package again.
+bash packaging/check-package.sh
 
 echo "== smoke test on a virtual X screen =="
 bash tools/smoke.sh build-test/trimel build-test/smoke

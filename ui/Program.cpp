@@ -32,19 +32,14 @@ Program::Program(const std::string& executablePath)
 Program::~Program() = default;
 
 QUrl Program::guideUrl() const {
-    // Next to the program when installed, in the source tree when run
-    // from a build folder.
-    QStringList folders;
+    // Installed: in the data folder, found from the program's own folder.
+    // Run from a build folder: in the source tree.
     const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                         : QFileInfo(QString::fromStdString(executablePath_)).absolutePath();
-    folders << appDir + QStringLiteral("/docs") << appDir + QStringLiteral("/../docs")
-            << appDir + QStringLiteral("/../share/trimel/docs")
-            << QStringLiteral(TRIMEL_SOURCE_DIR "/docs");
-    for (const QString& folder : folders) {
-        const QString path = QDir::cleanPath(folder + QStringLiteral("/index.html"));
-        if (QFile::exists(path)) return QUrl::fromLocalFile(path);
-    }
-    return QUrl::fromLocalFile(QDir::cleanPath(folders.last() + QStringLiteral("/index.html")));
+    const QString installed = appDir + QStringLiteral("/" TRIMEL_GUIDE_FROM_PROGRAM "/index.html");
+    const QString path = QDir::cleanPath(QFile::exists(installed) ? installed
+                                                                  : QStringLiteral(TRIMEL_SOURCE_DIR "/docs/index.html"));
+    return QUrl::fromLocalFile(path);
 }
 
 void startUp(Program& program) {

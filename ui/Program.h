@@ -50,7 +50,8 @@ public:
     // The seed of a run started by "ИГРАТЬ!".
     std::function<std::uint32_t()> seed = clockSeed;
 
-    // The program's own user guide, docs/index.html.
+    // The program's own user guide, docs/index.html: the installed one,
+    // else the source tree's.
     QUrl guideUrl() const;
 
     // The windows, created once by startUp() and kept to the end.
