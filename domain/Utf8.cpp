@@ -37,14 +37,12 @@ bool isControl(std::string_view s, std::size_t i, std::size_t len) {
     return len == 2 && b0 == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0;
 }
 
-}  // namespace
-
-std::string visibleText(std::string_view bytes) {
+std::string replaced(std::string_view bytes, bool controls) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t len = sequenceLength(bytes, i);
-        if (len == 0 || isControl(bytes, i, len)) {
+        if (len == 0 || (controls && isControl(bytes, i, len))) {
             out += "\xEF\xBF\xBD";
             i += len == 0 ? 1 : len;
         } else {
@@ -54,5 +52,11 @@ std::string visibleText(std::string_view bytes) {
     }
     return out;
 }
+
+}  // namespace
+
+std::string toValidUtf8(std::string_view bytes) { return replaced(bytes, false); }
+
+std::string visibleText(std::string_view bytes) { return replaced(bytes, true); }
 
 }  // namespace trimel

@@ -5,7 +5,11 @@
 
 namespace trimel {
 
-// The text as a message can show it: valid UTF-8 in which every byte that
+// The text as valid UTF-8: every byte that is not part of a valid
+// sequence becomes U+FFFD.
+std::string toValidUtf8(std::string_view bytes);
+
+// The text as a message box can show it: valid UTF-8 in which every byte that
 // is not part of a valid sequence, and every control character (C0, DEL,
 // C1: a NUL, a CR, a tab, a Ctrl-Z), becomes U+FFFD. File contents and
 // names go through this before they are put into a message, so a message
