@@ -4,11 +4,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <unistd.h>
 
+#include "BenchData.h"
 #include "domain/DrawHistory.h"
 #include "domain/WheelLibrary.h"
 
@@ -16,63 +13,6 @@ namespace fs = std::filesystem;
 using namespace trimel;
 
 namespace {
-
-constexpr int kWheelFiles = 100;
-constexpr int kTicketLines = 10000;
-constexpr int kDraws = 10000;
-
-// The benchmark's files, written once per process into a temporary folder.
-struct Fixture {
-    fs::path root;
-    fs::path wheels;
-    fs::path history;
-    std::int64_t wheelBytes = 0;
-    std::int64_t historyBytes = 0;
-
-    Fixture() {
-        root = fs::temp_directory_path() / ("trimel-bench-" + std::to_string(::getpid()));
-        wheels = root / "wheels";
-        history = root / "history.txt";
-        fs::create_directories(wheels);
-        std::mt19937 rng(1);
-        char buf[64];
-        for (int w = 1; w <= kWheelFiles; ++w) {
-            std::snprintf(buf, sizeof buf, "ASys%03d.txt", w);
-            std::ofstream f(wheels / buf, std::ios::binary);
-            f << "bench wheel\n24\n" << kTicketLines << "\n3\n0\n";
-            for (int t = 0; t < kTicketLines; ++t) {
-                for (int p = 0; p < 6; ++p) {
-                    std::snprintf(buf, sizeof buf, "%02u", static_cast<unsigned>(rng() % 24 + 1));
-                    f << buf;
-                }
-                f << '\n';
-            }
-        }
-        std::ofstream h(history, std::ios::binary);
-        h << "06 45\n";
-        for (int i = 1; i <= kDraws; ++i) {
-            std::snprintf(buf, sizeof buf, "%04d  ", i % 10000);
-            h << buf;
-            for (int j = 0; j < 6; ++j) {
-                std::snprintf(buf, sizeof buf, "%02u", static_cast<unsigned>(rng() % 45 + 1));
-                h << buf;
-            }
-            h << " 07\n";
-        }
-        h.close();
-        for (const auto& e : fs::directory_iterator(wheels)) wheelBytes += fs::file_size(e.path());
-        historyBytes = static_cast<std::int64_t>(fs::file_size(history));
-    }
-    ~Fixture() {
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-};
-
-Fixture& fixture() {
-    static Fixture f;
-    return f;
-}
 
 // Reads a file's bytes with no parsing, as a floor for the loaders.
 std::size_t readBytes(const fs::path& p) {
@@ -86,7 +26,7 @@ std::size_t readBytes(const fs::path& p) {
 }
 
 void BM_ReadWheelBytes(benchmark::State& st) {
-    Fixture& f = fixture();
+    const bench::BenchData& f = bench::benchData();
     for (auto _ : st) {
         std::size_t total = 0;
         for (const auto& name : wheelFileNames(f.wheels.string())) total += readBytes(f.wheels / name);
@@ -96,7 +36,7 @@ void BM_ReadWheelBytes(benchmark::State& st) {
 }
 
 void BM_LoadWheelLibrary(benchmark::State& st) {
-    Fixture& f = fixture();
+    const bench::BenchData& f = bench::benchData();
     auto state = std::make_unique<AppState>();
     for (auto _ : st) {
         state->wheelCount = 0;
@@ -107,13 +47,13 @@ void BM_LoadWheelLibrary(benchmark::State& st) {
 }
 
 void BM_ReadHistoryBytes(benchmark::State& st) {
-    Fixture& f = fixture();
+    const bench::BenchData& f = bench::benchData();
     for (auto _ : st) benchmark::DoNotOptimize(readBytes(f.history));
     st.SetBytesProcessed(st.iterations() * f.historyBytes);
 }
 
 void BM_LoadDrawHistory(benchmark::State& st) {
-    Fixture& f = fixture();
+    const bench::BenchData& f = bench::benchData();
     auto state = std::make_unique<AppState>();
     for (auto _ : st) benchmark::DoNotOptimize(loadDrawHistory(*state, f.history.string()));
     st.SetBytesProcessed(st.iterations() * f.historyBytes);

@@ -1,7 +1,8 @@
 // What the windows add to a run of 10000 draws with two wheels of 500
 // tickets: refreshing the main window's grids and labels and the forecast
 // window from the views the engine wrote, and the whole "ИГРАТЬ!" click
-// (engine and windows together). Runs without a screen.
+// (engine and windows together); and a grid view's refresh as its column
+// count grows. Runs without a screen.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <memory>
 #include <random>
 
+#include "ui/GridView.h"
+#include "Quiet.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/polov.h"
@@ -17,22 +20,13 @@
 
 using namespace trimel;
 using namespace trimel::ui;
+using trimel::bench::Quiet;
 
 namespace {
 
 constexpr int kDraws = 10000;
 constexpr int kTickets = 500;
 constexpr int kWheelNumbers = 20;
-
-// A silent reporter: a benchmark has nobody to read a message box.
-class Quiet : public Reporter {
-public:
-    Quiet() : Reporter("bench") {}
-    int shown = 0;
-
-protected:
-    void show(Kind, const std::string&, const std::string&) override { ++shown; }
-};
 
 struct Bench {
     std::unique_ptr<Program> program;
@@ -118,6 +112,26 @@ void BM_PlayClick(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * kDraws);  // draws per second
 }
 BENCHMARK(BM_PlayClick)->Unit(benchmark::kMillisecond);
+
+// A view over a grid with many columns at the default width, as a
+// strip or any grid with an absurd count would be: its cost must grow
+// with the columns, not with their square.
+void BM_WideGridSync(benchmark::State& st) {
+    const int cols = static_cast<int>(st.range(0));
+    TextGrid grid(1, 1, 20);
+    GridView view(grid, 20, Qt::gray);
+    view.resize(530, 40);
+    for (auto _ : st) {
+        grid.setColCount(1);
+        view.sync();
+        grid.setColCount(cols);
+        for (int c = 0; c < cols; c += 7) grid.setCell(c, 0, "7");
+        view.sync();
+    }
+    st.SetComplexityN(cols);
+}
+BENCHMARK(BM_WideGridSync)->Arg(1000)->Arg(4000)->Arg(16000)->Arg(64000)->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -51,10 +51,16 @@ bool tryStrToInt(std::string_view text, std::int32_t& value) {
     return true;
 }
 
+std::string convertErrorMessage(std::string_view text) {
+    std::string message = "'";
+    message += visibleText(text);
+    message += "' is not a valid integer value";
+    return message;
+}
+
 std::int32_t strToInt(std::string_view text) {
     std::int32_t value = 0;
-    if (!tryStrToInt(text, value))
-        throw ConvertError("'" + toValidUtf8(text) + "' is not a valid integer value");
+    if (!tryStrToInt(text, value)) throw ConvertError(convertErrorMessage(text));
     return value;
 }
 

@@ -12,6 +12,10 @@ namespace trimel {
 // Anything else throws ConvertError "'<text>' is not a valid integer value".
 std::int32_t strToInt(std::string_view text);
 
+// The conversion error's message for a text, which it quotes whole (as a
+// message shows it: see visibleText).
+std::string convertErrorMessage(std::string_view text);
+
 // Non-throwing variant; false when strToInt would throw.
 bool tryStrToInt(std::string_view text, std::int32_t& value);
 

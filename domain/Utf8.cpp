@@ -30,16 +30,21 @@ std::size_t sequenceLength(std::string_view s, std::size_t i) {
     return len;
 }
 
-}  // namespace
+bool isControl(std::string_view s, std::size_t i, std::size_t len) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (len == 1) return b0 < 0x20 || b0 == 0x7F;
+    // U+0080..U+009F are C2 80..C2 9F.
+    return len == 2 && b0 == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0;
+}
 
-std::string toValidUtf8(std::string_view bytes) {
+std::string replaced(std::string_view bytes, bool controls) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t len = sequenceLength(bytes, i);
-        if (len == 0) {
+        if (len == 0 || (controls && isControl(bytes, i, len))) {
             out += "\xEF\xBF\xBD";
-            ++i;
+            i += len == 0 ? 1 : len;
         } else {
             out.append(bytes.substr(i, len));
             i += len;
@@ -47,5 +52,11 @@ std::string toValidUtf8(std::string_view bytes) {
     }
     return out;
 }
+
+}  // namespace
+
+std::string toValidUtf8(std::string_view bytes) { return replaced(bytes, false); }
+
+std::string visibleText(std::string_view bytes) { return replaced(bytes, true); }
 
 }  // namespace trimel

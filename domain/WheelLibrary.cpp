@@ -32,6 +32,18 @@ bool twelveDigits(std::string_view line) {
     return all;
 }
 
+// A header line is converted whole. A line longer than the reader keeps
+// holds no value worth having; it is quoted as far as it was kept.
+std::int32_t lineToInt(std::string_view line, bool cut) {
+    if (cut) throw ConvertError(convertErrorMessage(std::string(line) + "…"));
+    return strToInt(line);
+}
+
+std::int32_t nextLineToInt(TextFile& file) {
+    const std::string_view line = file.readLine();
+    return lineToInt(line, file.lineCut());
+}
+
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
@@ -39,7 +51,7 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     while (!file.atEnd()) {
         if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
             if (notify)
-                notify("В системе " + toValidUtf8(name) + " больше " + intToStr(kMaxTickets) +
+                notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
                        " билетов: лишние строки пропущены.");
             return;
         }
@@ -101,10 +113,10 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
         const std::string_view countLine = file.readLine();
         Wheel& wheel = state.wheels[static_cast<std::size_t>(++state.wheelCount)];
         wheel = Wheel{};
-        wheel.numberCount = strToInt(countLine);
-        wheel.ticketCount = strToInt(file.readLine());
-        wheel.guarantee = strToInt(file.readLine());
-        wheel.spare = strToInt(file.readLine());
+        wheel.numberCount = lineToInt(countLine, file.lineCut());
+        wheel.ticketCount = nextLineToInt(file);
+        wheel.guarantee = nextLineToInt(file);
+        wheel.spare = nextLineToInt(file);
         loadWheel(wheel, file, name, notify);
     }
 }

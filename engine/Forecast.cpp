@@ -48,7 +48,10 @@ void showForecast(ForecastView& view, const WorkTables& w, const RunParts& run) 
     const std::int32_t sizes[2] = {run.P1, run.P2};
 
     for (int part = 0; part < 2; ++part) tickets[part]->setRowCount(run.wheels[part].ticketCount);
-    for (int part = 0; part < 2; ++part) strips[part]->setColCount(run.wheels[part].numberCount);
+    // A strip is as wide as its wheel's number count, but never wider than
+    // a part's list: columns past it could never hold a number.
+    for (int part = 0; part < 2; ++part)
+        strips[part]->setColCount(std::min(run.wheels[part].numberCount, kPartListSize));
     // Everything is emptied, also the columns past K, so nothing of an
     // earlier run shows through.
     for (int part = 0; part < 2; ++part) emptyGrid(*strips[part]);

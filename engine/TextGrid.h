@@ -28,6 +28,8 @@ public:
     void appendToCell(int col, int row, const std::string& text);
 
     int colWidth(int col) const;
+    // The width every column has until it is given its own.
+    int defaultColWidth() const { return defaultColWidth_; }
     void setColWidth(int col, int width);
 
     std::uint64_t version() const { return version_; }

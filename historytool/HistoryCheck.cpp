@@ -150,7 +150,7 @@ void reportRefusal(const std::string& message, const Walk& w, bool bom, std::vec
     const auto& f = w.fault;
     // The walk names the field only when it fails the way the reader did.
     const bool found = f && (f->kTooLarge ? message.find(intToStr(kMaxDrawNumbers)) != std::string::npos
-                                          : message == "'" + toValidUtf8(f->text) + "' is not a valid integer value");
+                                          : message == convertErrorMessage(f->text));
     if (!found) {
         out.push_back("  " + programSays);
         return;

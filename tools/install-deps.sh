@@ -13,6 +13,8 @@ packages=(
   # the package stage: building, linting and validating the package, and
   # finding the installed program's window
   dpkg-dev lintian desktop-file-utils appstream x11-utils
+  openbox wmctrl imagemagick  # the smoke test on a virtual X screen
+  clang libclang-rt-dev       # the fuzz targets (libFuzzer and its sanitizers)
 )
 
 missing=()

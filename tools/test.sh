@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test twice:
 # a plain build (warnings as errors) and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any sanitizer report fails the run.
+# UndefinedBehaviorSanitizer, where any sanitizer report fails the run;
+# then the Debian package's check, a smoke test of the program on a virtual
+# X screen, and the fuzz targets for a bounded time (TRIMEL_FUZZ_SECONDS
+# per target, default 40).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +29,9 @@ echo "== package =="
 # Builds the Debian package, lints it, installs it, runs the installed
 # program on a virtual screen and removes the package again.
 bash packaging/check-package.sh
+
+echo "== smoke test on a virtual X screen =="
+bash tools/smoke.sh build-test/trimel build-test/smoke
+
+echo "== fuzzing (clang, libFuzzer) =="
+bash fuzz/run.sh "${TRIMEL_FUZZ_SECONDS:-40}"

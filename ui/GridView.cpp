@@ -82,6 +82,10 @@ GridView::GridView(const TextGrid& grid, int rowHeight, QColor fixedColour, QWid
     QHeaderView* top = horizontalHeader();
     top->setSectionResizeMode(QHeaderView::Fixed);
     top->setMinimumSectionSize(1);
+    // Columns at the grid's default width get it all at once, new ones
+    // included; only the others are resized one by one (see
+    // applyColumnWidths), each of which costs a pass over the header.
+    top->setDefaultSectionSize(std::max(0, grid.defaultColWidth()) + kLine);
     top->setSectionsClickable(false);
     top->setHighlightSections(false);
     top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <new>
 #include <string>
@@ -37,6 +38,11 @@ protected:
 private:
     std::string title_;
 };
+
+// The text as a message box shows it: a run of more than 40 characters
+// with no blank (a line of a file, quoted) gets invisible places to break,
+// so the box wraps it rather than cutting it off at its edge.
+QString wrappableText(const QString& text);
 
 // Runs a handler body; an error it raises ends it and goes to the default
 // error report, and the program goes on from the state reached.

@@ -59,7 +59,6 @@ TEST(IntText, RefusesEverythingElseNamingTheText) {
     EXPECT_EQ(conversionMessage("$"), "'$' is not a valid integer value");
     EXPECT_EQ(conversionMessage("0x"), "'0x' is not a valid integer value");
     EXPECT_EQ(conversionMessage("1g"), "'1g' is not a valid integer value");
-    EXPECT_EQ(conversionMessage("\t5"), "'\t5' is not a valid integer value");
     EXPECT_EQ(conversionMessage("- 5"), "'- 5' is not a valid integer value");
     EXPECT_EQ(conversionMessage("12a"), "'12a' is not a valid integer value");
     std::int32_t v = 99;
@@ -67,9 +66,14 @@ TEST(IntText, RefusesEverythingElseNamingTheText) {
     EXPECT_EQ(v, 99);
 }
 
-TEST(IntText, ShowsFileBytesAsValidUtf8) {
+TEST(IntText, QuotesTheTextWholeWithEveryUnshowableCharacterMarked) {
     EXPECT_EQ(conversionMessage("\xff" "1"), "'\xEF\xBF\xBD" "1' is not a valid integer value");
     EXPECT_EQ(conversionMessage("ж"), "'ж' is not a valid integer value");
+    // A UTF-16 text: the NULs neither cut the message nor vanish.
+    EXPECT_EQ(conversionMessage(std::string_view("0\0.\0", 4)),
+              "'0\uFFFD.\uFFFD' is not a valid integer value");
+    EXPECT_EQ(conversionMessage("\t5\r\x1A\x7F" "\xC2\x85"),
+              "'\uFFFD" "5\uFFFD\uFFFD\uFFFD\uFFFD' is not a valid integer value");
 }
 
 TEST(IntText, WritesPlainDecimal) {
