@@ -1,5 +1,6 @@
 #include "DrawHistory.h"
 
+#include "DrawFileLayout.h"
 #include "Errors.h"
 #include "IntText.h"
 #include "TextFile.h"
@@ -17,13 +18,13 @@ DrawLoadResult loadDrawHistory(AppState& state, const std::string& path) {
     TextFile file(path);
 
     const std::string_view header = file.readLine();
-    const std::int32_t k = strToInt(columns(header, 1, 2));
+    const std::int32_t k = strToInt(drawfile::cut(header, drawfile::kHeaderK));
     if (k > kMaxDrawNumbers)
         throw LimitError("В тираже не может быть больше " + intToStr(kMaxDrawNumbers) + " чисел.");
     state.K = k;
-    state.N = strToInt(columns(header, 4, 2));
+    state.N = strToInt(drawfile::cut(header, drawfile::kHeaderN));
 
-    const int tagColumn = 8 + 2 * (k > 0 ? k : 0);
+    const drawfile::Field tag = drawfile::tag(k);
     while (!file.atEnd() && state.D < kMaxDraws) {
         const std::string_view line = file.readLine();
         tyr& draw = state.draws[static_cast<std::size_t>(++state.D)];
@@ -31,10 +32,10 @@ DrawLoadResult loadDrawHistory(AppState& state, const std::string& path) {
         draw.numbers.fill(0);
         draw.tag.clear();
         draw.drawNumber = 0;
-        draw.drawNumber = fieldToInt(columns(line, 1, 4));
+        draw.drawNumber = fieldToInt(drawfile::cut(line, drawfile::kDrawNumber));
         for (int j = 1; j <= k; ++j)
-            draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(columns(line, 5 + 2 * j, 2));
-        draw.tag.assign(columns(line, tagColumn, 2));
+            draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(drawfile::cut(line, drawfile::number(j)));
+        draw.tag.assign(drawfile::cut(line, tag));
     }
     const bool cut = !file.atEnd();
 
