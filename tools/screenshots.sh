@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Retakes the window pictures in docs/ over the example data, on a virtual
-# X screen with a window manager (needs xvfb, openbox and imagemagick).
+# Retakes every picture of the windows in docs/ (those of the user guide
+# and of the README) over the real example history and the shipped wheels,
+# on a virtual X screen with a window manager (needs xvfb, openbox and
+# imagemagick).
 # Usage: tools/screenshots.sh [build-folder]   (default build-test)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +13,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   openbox >/dev/null 2>&1 &
   wm=$!
   sleep 1
-  "$0"/tools/trimel_screenshots history-645.txt ../docs
+  "$0"/tools/trimel_screenshots history-645-korea.txt ../docs
   rc=$?
   kill $wm
   exit $rc' "$build"
