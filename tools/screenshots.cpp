@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     main->move(40, 40);
     QTest::mouseClick(main->sButton1, Qt::LeftButton);
 
-    // Pick the two largest wheels of guarantee 3 and run once.
+    // Pick the "3 if 6" wheels on 22 and 23 numbers, the halves of 6 of 45, and run once.
     main->sButton2Click();
     TForm4* sys = program.form4();
     sys->move(40, 40);
@@ -72,8 +72,14 @@ int main(int argc, char** argv) {
         list->scrollToItem(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     };
-    choose(left, left->count() - 1);
-    choose(right, right->count() - 2);
+    const auto rowOf = [](QListWidget* list, int numbers) {
+        const QString size = QStringLiteral(" %1н-").arg(numbers);
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->text().contains(size)) return row;
+        return -1;
+    };
+    choose(left, rowOf(left, 22));
+    choose(right, rowOf(right, 23));
     bool ok = shoot(sys, out + QStringLiteral("/wheels-window.png"));
     sys->sButton1Click();
 
