@@ -105,10 +105,14 @@ def write_records():
 
 
 def write_table(rows):
-    lines = ["| file | numbers | guarantee | tickets | best known | gap |", "|---|---|---|---|---|---|"]
+    # One row per number count; a cell is "tickets / best known (+gap)".
+    cells = {}
     for name, v, t, b, k in rows:
-        gap = "–" if not k else ("0" if b <= k else f"+{b - k}")
-        lines.append(f"| {name} | {v} | {t} if 6 | {b} | {k if k else '–'} | {gap} |")
+        gap = f" (+{b - k})" if k and b > k else ""
+        cells[(v, t)] = f"{b} / {k if k else '–'}{gap}"
+    lines = ["| numbers | 3 if 6 | 4 if 6 | 5 if 6 |", "|---|---|---|---|"]
+    for v in sorted({v for _, v, _, _, _ in rows}):
+        lines.append(f"| {v} | " + " | ".join(cells.get((v, t), "") for t in (3, 4, 5)) + " |")
     with open(README, encoding="utf-8") as f:
         text = f.read()
     begin, end = "<!-- wheel table: tools/make_wheels.py -->", "<!-- end of wheel table -->"
