@@ -11,9 +11,10 @@ The library, in file-name order: guarantee 3 on 7..49 numbers, guarantee 4
 on 7..30, guarantee 5 on 7..20. Not run in CI: a full run takes hours.
 
 Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S]
-                            [--only T:V1-V2 …] [--improve] [--table-only]
+                            [--only T:V1-V2 …] [--improve] [--split A] [--table-only]
   --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
-  --improve        anneal from the shipped wheel (not for split wheels)
+  --improve        shrink the shipped wheel further (split wheels side by side)
+  --split A        split "3 if 6" wheels into A numbers and the rest
   --table-only     search nothing; rewrite the records and the table
 """
 import argparse
@@ -70,12 +71,14 @@ def wanted(only, t, v):
     return False
 
 
-def search(tool, t, v, path, seconds, seed, improve):
+def search(tool, t, v, path, seconds, seed, improve, split):
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
         out = tmp.name
     cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
            "--seconds", str(seconds), "--seed", str(seed), "-o", out]
-    if improve and os.path.exists(path) and not (t == 3 and v >= 19):
+    if split is not None and t == 3 and 6 <= split <= v - 6:
+        cmd += ["--split", str(split)]
+    if improve and os.path.exists(path) and split is None:
         cmd += ["--from", path]
     result = subprocess.run(cmd, stderr=subprocess.PIPE, text=True)
     if result.returncode != 0:
@@ -131,13 +134,15 @@ def main():
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--only", nargs="*")
     ap.add_argument("--improve", action="store_true")
+    ap.add_argument("--split", type=int, help="numbers of the first part of split wheels")
     ap.add_argument("--table-only", action="store_true")
     args = ap.parse_args()
     os.makedirs(WHEELS, exist_ok=True)
     if not args.table_only:
         for i, (t, v) in enumerate(LIBRARY, start=1):
             if wanted(args.only, t, v):
-                search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve)
+                search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve,
+                       args.split)
     write_table(write_records())
 
 

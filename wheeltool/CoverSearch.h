@@ -41,11 +41,10 @@ std::int64_t uncoveredCount(const CoverSpec& spec, const Tickets& tickets);
 Tickets greedyCovering(const CoverSpec& spec, std::uint64_t seed);
 
 // The smallest covering found by simulated annealing at a fixed ticket
-// count, starting from `start` (a greedy covering when empty): whenever no
-// p-subset is left uncovered the covering is kept and the weakest ticket
-// dropped. Returns the smallest covering found; `start` itself when
-// nothing smaller was (empty only when `start` was empty and time ran out
-// before the greedy covering was done, which cannot happen).
+// count, from `start` (a greedy covering when empty): whenever no p-subset
+// is left uncovered the covering is kept and its weakest ticket dropped,
+// until `limits.target` tickets or the time is up. When `start` does not
+// cover and no covering turns up, `start` is returned as it was.
 Tickets searchCovering(const CoverSpec& spec, Tickets start, const SearchLimits& limits,
                        std::uint64_t seed);
 

@@ -2,7 +2,6 @@
 #include <fstream>
 #include <ostream>
 
-#include "Binomial.h"
 #include "Commands.h"
 #include "Maker.h"
 #include "Targets.h"
@@ -99,7 +98,8 @@ int makeCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     const Tickets wheel = makeWheel(r, stop, progress);
 
     // Nothing leaves the tool unchecked.
-    if (!checkWheel(r.v, r.t, wheel, 0).holds()) {
+    const ReachCount check = countReached(r.v, wheel, r.t, 0);
+    if (check.reached != check.total) {
         err << "trimel-wheels: найденная система не выполняет гарантию; она не записана.\n";
         return 1;
     }
@@ -116,7 +116,9 @@ int makeCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
     if (stop && stop->load()) err << "Поиск прерван; записана лучшая найденная система.\n";
-    err << wheelTitle(r.v, r.t, static_cast<int>(wheel.size())) << ", гарантия проверена";
+    else if (r.tickets > 0 && static_cast<int>(wheel.size()) > r.tickets)
+        err << "Системы из " << counted(r.tickets, "билета", "билетов", "билетов") << " за отведённое время не найдено.\n";
+    err << wheelTitle(r.v, r.t, static_cast<int>(wheel.size())) << " — проверена";
     if (const int known = knownWheelSize(r.v, r.t)) {
         const int gap = static_cast<int>(wheel.size()) - known;
         err << "; лучший известный размер " << known;

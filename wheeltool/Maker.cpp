@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "Binomial.h"
 #include "Steiner.h"
 #include "Targets.h"
 
@@ -34,21 +35,36 @@ SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop
     return l;
 }
 
-// "3 if 3" on a numbers: a Steiner system where one fits, else annealing.
-Tickets coveringSide(int a, double seconds, std::uint64_t seed, const std::atomic<bool>* stop,
-                     const MakeProgress& progress) {
-    if (a == 21 || a == 22) return restrictCovering(steiner22(), a);
-    if (a == 25 || a == 26) return restrictCovering(steiner26(), a);
-    return searchCovering({a, 3, 3}, {},
-                          limitsFor(knownCoveringSize(a), seconds, stop, progress,
-                                    "3 из 3 на " + std::to_string(a)),
-                          seed);
+// Annealing on one side of the split, from `start` when it has tickets.
+Tickets side(const CoverSpec& spec, Tickets start, int target, double seconds, std::uint64_t seed,
+             const std::atomic<bool>* stop, const MakeProgress& progress) {
+    const std::string stage = "3 из " + std::to_string(spec.p) + " на " + std::to_string(spec.v);
+    return searchCovering(spec, std::move(start), limitsFor(target, seconds, stop, progress, stage), seed);
+}
+
+// The split a wheel was made by: every ticket within the first a numbers or
+// within the rest, the first a covering every three of them and the rest
+// a "3 if 4" wheel. 0 when it is no such wheel.
+int splitOfWheel(const Tickets& wheel, int v) {
+    for (int a = kTicketSize; v - a >= kTicketSize; ++a) {
+        const std::uint64_t low = (std::uint64_t{1} << a) - 1;
+        Tickets left, right;
+        for (std::uint64_t m : wheel) {
+            if ((m & ~low) == 0) left.push_back(m);
+            else if ((m & low) == 0) right.push_back(m >> a);
+        }
+        if (left.size() + right.size() == wheel.size() && uncoveredCount({a, 3, 3}, left) == 0 &&
+            uncoveredCount({v - a, 4, 3}, right) == 0)
+            return a;
+    }
+    return 0;
 }
 
 }  // namespace
 
 int splitOf(const MakeRequest& r) {
-    if (r.t != 3 || !r.start.empty()) return 0;
+    if (r.t != 3) return 0;
+    if (!r.start.empty()) return splitOfWheel(r.start, r.v);
     if (r.split >= 0) return r.split;
     return r.v >= kSplitFrom ? bestSplit(r.v).a : 0;
 }
@@ -58,16 +74,23 @@ Tickets makeWheel(const MakeRequest& r, const std::atomic<bool>* stop, const Mak
     const int target = r.tickets > 0 ? r.tickets : knownWheelSize(r.v, r.t);
     Tickets start = r.start;
     if (const int a = splitOf(r); a > 0) {
+        // A wheel to start from is taken apart and each side shrunk further.
         const int b = r.v - a;
-        // The "3 if 3" side is quick; the "3 if 4" side takes the time.
-        const Tickets left = coveringSide(a, budget.left() / 4, r.seed, stop, progress);
-        const Tickets right = searchCovering(
-            {b, 4, 3}, {},
-            limitsFor(knownThreeIfFourSize(b), budget.left(), stop, progress, "3 из 4 на " + std::to_string(b)),
-            r.seed + 1);
+        Tickets left, right;
+        for (std::uint64_t m : r.start) {
+            if (m >> a) right.push_back(m >> a);
+            else left.push_back(m);
+        }
+        // The "3 if 3" side is quick or a Steiner system; the "3 if 4" side takes the time.
+        if (left.empty() && (a == 21 || a == 22)) left = restrictCovering(steiner22(), a);
+        if (left.empty() && (a == 25 || a == 26)) left = restrictCovering(steiner26(), a);
+        left = side({a, 3, 3}, left, knownCoveringSize(a), budget.left() / 4, r.seed, stop, progress);
+        right = side({b, 4, 3}, right, knownThreeIfFourSize(b), budget.left(), r.seed + 1, stop, progress);
         start = left;
         for (std::uint64_t m : right) start.push_back(m << a);
-        if (static_cast<int>(start.size()) <= target || budget.left() <= 0) return start;
+        // Annealing the whole wheel is slow for many numbers: only when asked
+        // for fewer tickets than the split gave.
+        if (r.tickets == 0 || static_cast<int>(start.size()) <= target || budget.left() <= 0) return start;
     }
     return searchCovering({r.v, 6, r.t}, start,
                           limitsFor(target, budget.left(), stop, progress, "гарантия " + std::to_string(r.t)),

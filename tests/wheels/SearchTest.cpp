@@ -90,4 +90,9 @@ TEST(Search, SplitWheelJoinsItsSides) {
     const Tickets wheel = makeWheel(r, nullptr, nullptr);
     EXPECT_EQ(wheel.size(), 10u);  // C(8,6,3) = 4 and L(12,6,4,3) = 6
     EXPECT_EQ(trimel::testing::plainMisses(20, wheel, 3), 0u);
+    // Such a wheel is recognised as a start and shrunk side by side.
+    r.start = wheel;
+    EXPECT_EQ(splitOf(r), 8);
+    r.start.pop_back();
+    EXPECT_EQ(splitOf(r), 0);
 }
