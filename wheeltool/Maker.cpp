@@ -60,6 +60,25 @@ int splitOfWheel(const Tickets& wheel, int v) {
     return 0;
 }
 
+// A wheel by the split at a, from the sides of `start` where it has them.
+Tickets splitWheel(const MakeRequest& r, int a, const Tickets& start, double seconds,
+                   const std::atomic<bool>* stop, const MakeProgress& progress) {
+    const Budget budget(seconds);
+    const int b = r.v - a;
+    Tickets left, right;
+    for (std::uint64_t m : start) {
+        if (m >> a) right.push_back(m >> a);
+        else left.push_back(m);
+    }
+    // The "3 if 3" side is quick or a Steiner system; the "3 if 4" side takes the time.
+    if (left.empty() && (a == 21 || a == 22)) left = restrictCovering(steiner22(), a);
+    if (left.empty() && (a == 25 || a == 26)) left = restrictCovering(steiner26(), a);
+    left = side({a, 3, 3}, left, knownCoveringSize(a), budget.left() / 4, r.seed, stop, progress);
+    right = side({b, 4, 3}, right, knownThreeIfFourSize(b), budget.left(), r.seed + 1, stop, progress);
+    for (std::uint64_t m : right) left.push_back(m << a);
+    return left;
+}
+
 }  // namespace
 
 int splitOf(const MakeRequest& r) {
@@ -74,20 +93,16 @@ Tickets makeWheel(const MakeRequest& r, const std::atomic<bool>* stop, const Mak
     const int target = r.tickets > 0 ? r.tickets : knownWheelSize(r.v, r.t);
     Tickets start = r.start;
     if (const int a = splitOf(r); a > 0) {
-        // A wheel to start from is taken apart and each side shrunk further.
-        const int b = r.v - a;
-        Tickets left, right;
-        for (std::uint64_t m : r.start) {
-            if (m >> a) right.push_back(m >> a);
-            else left.push_back(m);
+        // With 22 numbers on the "3 if 3" side (a Steiner system) the "3 if 4"
+        // side is small and annealing gets close to its best size, where
+        // the best known split may need sides it does not reach: left to
+        // choose, the tool tries both.
+        const bool tryTwo = r.start.empty() && r.split < 0 && a != 22 && r.v - 22 >= kTicketSize;
+        start = splitWheel(r, a, r.start, budget.left() / (tryTwo ? 2 : 1), stop, progress);
+        if (tryTwo && static_cast<int>(start.size()) > target) {
+            const Tickets other = splitWheel(r, 22, {}, budget.left(), stop, progress);
+            if (other.size() < start.size()) start = other;
         }
-        // The "3 if 3" side is quick or a Steiner system; the "3 if 4" side takes the time.
-        if (left.empty() && (a == 21 || a == 22)) left = restrictCovering(steiner22(), a);
-        if (left.empty() && (a == 25 || a == 26)) left = restrictCovering(steiner26(), a);
-        left = side({a, 3, 3}, left, knownCoveringSize(a), budget.left() / 4, r.seed, stop, progress);
-        right = side({b, 4, 3}, right, knownThreeIfFourSize(b), budget.left(), r.seed + 1, stop, progress);
-        start = left;
-        for (std::uint64_t m : right) start.push_back(m << a);
         // Annealing the whole wheel is slow for many numbers: only when asked
         // for fewer tickets than the split gave.
         if (r.tickets == 0 || static_cast<int>(start.size()) <= target || budget.left() <= 0) return start;
