@@ -67,6 +67,17 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     }
 }
 
+void readWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
+    file.readLine();  // the first line is a title, not read
+    const std::string_view countLine = file.readLine();
+    wheel = Wheel{};
+    wheel.numberCount = lineToInt(countLine, file.lineCut());
+    wheel.ticketCount = nextLineToInt(file);
+    wheel.guarantee = nextLineToInt(file);
+    wheel.spare = nextLineToInt(file);
+    loadWheel(wheel, file, name, notify);
+}
+
 }  // namespace
 
 bool isWheelFileName(std::string_view name) {
@@ -109,16 +120,15 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
             return;
         }
         TextFile file(folder + "/" + name);
-        file.readLine();  // the first line is a title, not read
-        const std::string_view countLine = file.readLine();
-        Wheel& wheel = state.wheels[static_cast<std::size_t>(++state.wheelCount)];
-        wheel = Wheel{};
-        wheel.numberCount = lineToInt(countLine, file.lineCut());
-        wheel.ticketCount = nextLineToInt(file);
-        wheel.guarantee = nextLineToInt(file);
-        wheel.spare = nextLineToInt(file);
-        loadWheel(wheel, file, name, notify);
+        // Counted once the file is open, before its header is converted.
+        readWheel(state.wheels[static_cast<std::size_t>(++state.wheelCount)], file, name, notify);
     }
+}
+
+void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
+                   const Notify& notify) {
+    TextFile file(path);
+    readWheel(wheel, file, name, notify);
 }
 
 }  // namespace trimel

@@ -24,4 +24,10 @@ std::vector<std::string> wheelFileNames(const std::string& folder);
 // `notify` in the order they arise.
 void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& notify);
 
+// Reads one wheel file into `wheel` as the library load reads each of its
+// files; `name` is how notices call it. Errors are thrown as there, with
+// what was read so far left in `wheel`.
+void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
+                   const Notify& notify);
+
 }  // namespace trimel

@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""Makes the shipped wheel library examples/wheels/ with trimel-wheels.
+
+Every wheel is searched anew with the given time; the result replaces the
+shipped file only when it has fewer tickets (or no file is there yet), so
+the script can be run again and again to improve the library. Afterwards
+it writes the size records tools/wheel-sizes.txt and the README table
+from them.
+
+The library, in file-name order: guarantee 3 on 7..49 numbers, guarantee 4
+on 7..30, guarantee 5 on 7..20. Not run in CI: a full run takes hours.
+
+Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S]
+                            [--only T:V1-V2 …] [--improve] [--split A] [--table-only]
+  --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
+  --improve        shrink the shipped wheel further (split wheels side by side)
+  --split A        split "3 if 6" wheels into A numbers and the rest
+  --table-only     search nothing; rewrite the records and the table
+"""
+import argparse
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+WHEELS = os.path.join(ROOT, "examples", "wheels")
+SIZES = os.path.join(ROOT, "tools", "wheel-sizes.txt")
+README = os.path.join(ROOT, "README.md")
+LIBRARY = [(3, v) for v in range(7, 50)] + [(4, v) for v in range(7, 31)] + [(5, v) for v in range(7, 21)]
+
+# Smallest known sizes (published tables; split bound for "3 if 6" above 25).
+KNOWN = {
+    3: [1, 1, 1, 2, 2, 2, 2, 4, 4, 5, 6, 7, 9, 10, 13, 15, 17, 20, 22,
+        25, 27, 31, 35, 39, 45, 49, 55, 60, 65, 71, 77, 83, 88, 94, 102, 109, 116, 123, 131, 138, 145, 163, 163],
+    4: [1, 1, 3, 3, 5, 6, 10, 14, 19, 25, 33, 42, 53, 66, 80, 101, 121, 143, 166],
+    5: [1, 4, 7, 14, 22, 38, 61, 98, 142, 223, 332, 471, 646, 844],
+}
+
+
+def known(t, v):
+    table = KNOWN[t]
+    return table[v - 7] if v - 7 < len(table) else None
+
+
+def file_name(index):
+    return f"ASys{index:03d}.txt"
+
+
+def tickets_in(path):
+    """The ticket count in a wheel file's header, None when there is no file."""
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    return int(lines[2])
+
+
+def wanted(only, t, v):
+    if not only:
+        return True
+    for item in only:
+        m = re.fullmatch(r"(\d):(\d+)(?:-(\d+))?", item)
+        if not m:
+            sys.exit(f"--only {item}: expected T:V or T:V1-V2")
+        lo = int(m.group(2))
+        hi = int(m.group(3) or lo)
+        if int(m.group(1)) == t and lo <= v <= hi:
+            return True
+    return False
+
+
+def search(tool, t, v, path, seconds, seed, improve, split):
+    with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
+        out = tmp.name
+    cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
+           "--seconds", str(seconds), "--seed", str(seed), "-o", out]
+    if split is not None and t == 3 and 6 <= split <= v - 6:
+        cmd += ["--split", str(split)]
+    if improve and os.path.exists(path) and split is None:
+        cmd += ["--from", path]
+    result = subprocess.run(cmd, stderr=subprocess.PIPE, text=True)
+    if result.returncode != 0:
+        print(result.stderr, file=sys.stderr)
+        os.unlink(out)
+        return
+    new, old = tickets_in(out), tickets_in(path)
+    if old is None or new < old:
+        os.replace(out, path)
+        print(f"{os.path.basename(path)}: {t} if 6 on {v}: {old} -> {new}", flush=True)
+    else:
+        os.unlink(out)
+        print(f"{os.path.basename(path)}: {t} if 6 on {v}: kept {old} (found {new})", flush=True)
+
+
+def write_records():
+    rows = []
+    for i, (t, v) in enumerate(LIBRARY, start=1):
+        name = file_name(i)
+        rows.append((name, v, t, tickets_in(os.path.join(WHEELS, name)), known(t, v)))
+    with open(SIZES, "w", encoding="utf-8", newline="\n") as f:
+        f.write("# The shipped wheels: file, numbers, guarantee, tickets, smallest known size (- none).\n")
+        f.write("# A test checks that no wheel has more tickets than recorded here.\n")
+        for name, v, t, b, k in rows:
+            f.write(f"{name} {v} {t} {b} {k if k else '-'}\n")
+    return rows
+
+
+def write_table(rows):
+    # One row per number count; a cell is "tickets / best known (+gap)".
+    cells = {}
+    for name, v, t, b, k in rows:
+        gap = f" (+{b - k})" if k and b > k else ""
+        cells[(v, t)] = f"{b} / {k if k else '–'}{gap}"
+    lines = ["| numbers | 3 if 6 | 4 if 6 | 5 if 6 |", "|---|---|---|---|"]
+    for v in sorted({v for _, v, _, _, _ in rows}):
+        lines.append(f"| {v} | " + " | ".join(cells.get((v, t), "") for t in (3, 4, 5)) + " |")
+    with open(README, encoding="utf-8") as f:
+        text = f.read()
+    begin, end = "<!-- wheel table: tools/make_wheels.py -->", "<!-- end of wheel table -->"
+    if begin not in text or end not in text:
+        sys.exit("README.md has no wheel table markers")
+    head, rest = text.split(begin, 1)
+    _, tail = rest.split(end, 1)
+    with open(README, "w", encoding="utf-8", newline="\n") as f:
+        f.write(head + begin + "\n" + "\n".join(lines) + "\n" + end + tail)
+
+
+def main():
+    ap = argparse.ArgumentParser(description="Makes the wheel library.")
+    ap.add_argument("--tool", default=os.path.join(ROOT, "build", "wheeltool", "trimel-wheels"))
+    ap.add_argument("--seconds", type=int, default=60)
+    ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--only", nargs="*")
+    ap.add_argument("--improve", action="store_true")
+    ap.add_argument("--split", type=int, help="numbers of the first part of split wheels")
+    ap.add_argument("--table-only", action="store_true")
+    args = ap.parse_args()
+    os.makedirs(WHEELS, exist_ok=True)
+    if not args.table_only:
+        for i, (t, v) in enumerate(LIBRARY, start=1):
+            if wanted(args.only, t, v):
+                search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve,
+                       args.split)
+    write_table(write_records())
+
+
+if __name__ == "__main__":
+    main()
