@@ -74,3 +74,5 @@ for history in "$data"/*.txt; do
   trimel-history check "$history" >/dev/null || fail "trimel-history check refuses $history"
 done
 echo "installed program: trimel-history checks the shipped histories"
+trimel-wheels check "$data"/wheels/ASys* >/dev/null || fail "trimel-wheels check fails on a shipped wheel"
+echo "installed program: trimel-wheels passes every shipped wheel"
