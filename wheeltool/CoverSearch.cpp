@@ -59,9 +59,9 @@ std::uint64_t allOf(int v) { return v >= 64 ? ~std::uint64_t{0} : (std::uint64_t
 // cover it, with the uncovered ones kept in a list for picking at random.
 class CoverState {
 public:
-    CoverState(const CoverSpec& spec, std::uint64_t seed)
-        : s_(spec), r_(spec.p - spec.t), rng_(seed),
-          counts_(binomial(spec.v, spec.p)), where_(counts_.size()) {
+    CoverState(const CoverSpec& problem, std::uint64_t seed)
+        : s_(problem), r_(problem.p - problem.t), rng_(seed),
+          counts_(binomial(problem.v, problem.p)), where_(counts_.size()) {
         uncovered_.resize(counts_.size());
         for (std::uint32_t i = 0; i < uncovered_.size(); ++i) uncovered_[i] = where_[i] = i;
         // A move keeps t - 1 of the ticket's five other numbers and takes the
@@ -312,27 +312,27 @@ bool trivial(const CoverSpec& s) { return s.v <= kTicketSize; }
 
 }  // namespace
 
-std::int64_t uncoveredCount(const CoverSpec& spec, const Tickets& tickets) {
-    CoverState st(spec, 0);
+std::int64_t uncoveredCount(const CoverSpec& problem, const Tickets& tickets) {
+    CoverState st(problem, 0);
     for (std::uint64_t m : tickets) st.add(m);
     return st.cost();
 }
 
-Tickets greedyCovering(const CoverSpec& spec, std::uint64_t seed) {
-    if (trivial(spec)) return {allOf(spec.v)};
-    CoverState st(spec, seed);
-    return greedyOn(st, spec);
+Tickets greedyCovering(const CoverSpec& problem, std::uint64_t seed) {
+    if (trivial(problem)) return {allOf(problem.v)};
+    CoverState st(problem, seed);
+    return greedyOn(st, problem);
 }
 
-Tickets searchCovering(const CoverSpec& spec, Tickets start, const SearchLimits& limits,
+Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                        std::uint64_t seed) {
-    if (trivial(spec)) return {allOf(spec.v)};
+    if (trivial(problem)) return {allOf(problem.v)};
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
     const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - begin).count(); };
 
-    CoverState st(spec, seed);
-    if (start.empty()) start = greedyOn(st, spec);
+    CoverState st(problem, seed);
+    if (start.empty()) start = greedyOn(st, problem);
     else
         for (std::uint64_t m : start) st.add(m);
     Tickets best = st.cost() == 0 ? start : Tickets{};

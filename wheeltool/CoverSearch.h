@@ -34,18 +34,18 @@ struct SearchLimits {
 };
 
 // The p-subsets that no ticket covers, counted afresh.
-std::int64_t uncoveredCount(const CoverSpec& spec, const Tickets& tickets);
+std::int64_t uncoveredCount(const CoverSpec& problem, const Tickets& tickets);
 
 // A covering built ticket by ticket, each the best of a few candidates
 // laid over subsets still uncovered.
-Tickets greedyCovering(const CoverSpec& spec, std::uint64_t seed);
+Tickets greedyCovering(const CoverSpec& problem, std::uint64_t seed);
 
 // The smallest covering found by simulated annealing at a fixed ticket
 // count, from `start` (a greedy covering when empty): whenever no p-subset
 // is left uncovered the covering is kept and its weakest ticket dropped,
 // until `limits.target` tickets or the time is up. When `start` does not
 // cover and no covering turns up, `start` is returned as it was.
-Tickets searchCovering(const CoverSpec& spec, Tickets start, const SearchLimits& limits,
+Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                        std::uint64_t seed);
 
 }  // namespace trimel::wheels

@@ -36,10 +36,10 @@ SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop
 }
 
 // Annealing on one side of the split, from `start` when it has tickets.
-Tickets side(const CoverSpec& spec, Tickets start, int target, double seconds, std::uint64_t seed,
+Tickets side(const CoverSpec& problem, Tickets start, int target, double seconds, std::uint64_t seed,
              const std::atomic<bool>* stop, const MakeProgress& progress) {
-    const std::string stage = "3 из " + std::to_string(spec.p) + " на " + std::to_string(spec.v);
-    return searchCovering(spec, std::move(start), limitsFor(target, seconds, stop, progress, stage), seed);
+    const std::string stage = "3 из " + std::to_string(problem.p) + " на " + std::to_string(problem.v);
+    return searchCovering(problem, std::move(start), limitsFor(target, seconds, stop, progress, stage), seed);
 }
 
 // The split a wheel was made by: every ticket within the first a numbers or
