@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trimel.Trimel"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.trimel.Trimel")));
     trimel::ui::installFontSubstitutes();
+    trimel::ui::installQtTexts();
     trimel::ui::Program program(argc > 0 ? argv[0] : "trimel");
     trimel::ui::startUp(program);
     // Test hook for the installed package's check (README, "Test hook"),

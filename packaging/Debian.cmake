@@ -25,5 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # fonts stand in for the Arial they are drawn for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Without Qt's translations its file dialog and buttons stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -39,6 +39,7 @@ done
 if tools=$(grep -Ex '.*-dev|cmake|make|g\+\+(-[0-9]+)?|gcc(-[0-9]+)?|clang.*|pkg-config|dpkg-dev|qt6-base-dev-tools' <<<"$names"); then
   fail "Depends names build tools: $tools"
 fi
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n || fail "Recommends lacks qt6-translations-l10n"
 changelog_version=$(sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p' packaging/changelog)
 [ "$(dpkg-deb -f "$deb" Version)" = "$changelog_version" ] ||
   fail "package version $(dpkg-deb -f "$deb" Version) is not the changelog's $changelog_version"

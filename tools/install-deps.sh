@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
+  qt6-translations-l10n       # Qt's own dialogs and buttons in Russian
   xvfb xauth
   # the package stage: building, linting and validating the package, and
   # finding the installed program's window

@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
     const QString history = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
     installFontSubstitutes();
+    installQtTexts();
     Program program("trimel");
     QString chosen;
     program.chooseFile = [&](QWidget*, const QString&) { return chosen; };

@@ -1,7 +1,10 @@
 #include "ui/Look.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QPalette>
+#include <QTranslator>
 #include <QWidget>
 
 namespace trimel::ui {
@@ -11,6 +14,15 @@ void installFontSubstitutes() {
                               QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(kSansSerif, sans);
     QFont::insertSubstitutions(kArial, sans);
+}
+
+bool installQtTexts() {
+    auto* texts = new QTranslator(QCoreApplication::instance());
+    if (texts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(texts))
+        return true;
+    delete texts;
+    return false;
 }
 
 QFont pixelFont(const QString& family, int pixels, bool bold) {

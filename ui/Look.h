@@ -12,6 +12,11 @@ namespace trimel::ui {
 // to metric-compatible ones once, before any window is made.
 void installFontSubstitutes();
 
+// Qt's own dialogs and buttons (the file dialog, "Отмена") speak the
+// windows' language. Where Qt's translations are not installed they stay
+// in English and the program works on; returns whether they were found.
+bool installQtTexts();
+
 // A font by face and character height in pixels.
 QFont pixelFont(const QString& family, int pixels, bool bold = false);
 

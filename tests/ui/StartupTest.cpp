@@ -1,6 +1,8 @@
 // Start-up: the order the windows are made in, what is visible, how a
 // wheel load error is reported, and where each window is laid out.
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -8,6 +10,7 @@
 #include "UiFixture.h"
 #include "ui/About.h"
 #include "ui/GridView.h"
+#include "ui/Look.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
 #include "ui/prog.h"
@@ -134,6 +137,18 @@ private slots:
         QCOMPARE(s.p().form2()->windowTitle(), QString("Ввод любимых чисел"));
         QCOMPARE(s.p().form4()->windowTitle(), QString("Выбор систем"));
         QCOMPARE(s.p().form40()->windowTitle(), QString("О программе"));
+    }
+
+    // Last, as the translation stays installed: Qt's own buttons and the
+    // file dialog read in Russian like the windows around them.
+    void qtTextsAreRussian() {
+        QVERIFY(installQtTexts());
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(dialog.labelText(QFileDialog::Reject), QStringLiteral("Отмена"));
     }
 };
 
