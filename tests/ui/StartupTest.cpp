@@ -2,9 +2,9 @@
 // wheel load error is reported, and where each window is laid out.
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
 
 #include "UiFixture.h"
