@@ -10,11 +10,16 @@ from them.
 The library, in file-name order: guarantee 3 on 7..49 numbers, guarantee 4
 on 7..30, guarantee 5 on 7..20. Not run in CI: a full run takes hours.
 
-Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S]
+Every search is logged, with what it spent and what it found, in
+tools/wheel-searches.txt.
+
+Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] [--jobs N]
                             [--only T:V1-V2 …] [--improve] [--split A] [--table-only]
   --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
   --improve        shrink the shipped wheel further (split wheels side by side)
   --split A        split "3 if 6" wheels into A numbers and the rest
+  --method M       the tool's search method (default: the tool chooses)
+  --jobs N         cores each search uses (default: the tool's, all)
   --table-only     search nothing; rewrite the records and the table
 """
 import argparse
@@ -23,10 +28,12 @@ import re
 import subprocess
 import sys
 import tempfile
+import time
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 WHEELS = os.path.join(ROOT, "examples", "wheels")
 SIZES = os.path.join(ROOT, "tools", "wheel-sizes.txt")
+LOG = os.path.join(ROOT, "tools", "wheel-searches.txt")
 README = os.path.join(ROOT, "README.md")
 LIBRARY = [(3, v) for v in range(7, 50)] + [(4, v) for v in range(7, 31)] + [(5, v) for v in range(7, 21)]
 
@@ -71,7 +78,12 @@ def wanted(only, t, v):
     return False
 
 
-def search(tool, t, v, path, seconds, seed, improve, split):
+def log(line):
+    with open(LOG, "a", encoding="utf-8", newline="\n") as f:
+        f.write(line + "\n")
+
+
+def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=None):
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
         out = tmp.name
     cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
@@ -80,12 +92,21 @@ def search(tool, t, v, path, seconds, seed, improve, split):
         cmd += ["--split", str(split)]
     if improve and os.path.exists(path) and split is None:
         cmd += ["--from", path]
+    if method:
+        cmd += ["--method", method]
+    if jobs:
+        cmd += ["--jobs", str(jobs)]
+    began = time.time()
     result = subprocess.run(cmd, stderr=subprocess.PIPE, text=True)
+    spent = time.time() - began
     if result.returncode != 0:
         print(result.stderr, file=sys.stderr)
         os.unlink(out)
         return
     new, old = tickets_in(out), tickets_in(path)
+    log(f"{time.strftime('%Y-%m-%d %H:%M')} {os.path.basename(path)} {t} if 6 on {v}: "
+        f"{method or 'auto'}, {jobs or 'all'} cores, {spent:.0f} s, seed {seed}"
+        f"{', from the shipped wheel' if '--from' in cmd else ''}: {old} -> {new}")
     if old is None or new < old:
         os.replace(out, path)
         print(f"{os.path.basename(path)}: {t} if 6 on {v}: {old} -> {new}", flush=True)
@@ -135,6 +156,8 @@ def main():
     ap.add_argument("--only", nargs="*")
     ap.add_argument("--improve", action="store_true")
     ap.add_argument("--split", type=int, help="numbers of the first part of split wheels")
+    ap.add_argument("--method")
+    ap.add_argument("--jobs", type=int)
     ap.add_argument("--table-only", action="store_true")
     args = ap.parse_args()
     os.makedirs(WHEELS, exist_ok=True)
@@ -142,7 +165,7 @@ def main():
         for i, (t, v) in enumerate(LIBRARY, start=1):
             if wanted(args.only, t, v):
                 search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve,
-                       args.split)
+                       args.split, args.method, args.jobs)
     write_table(write_records())
 
 

@@ -27,6 +27,13 @@ std::int64_t number(const std::string& option, const std::string& text, std::int
     return value;
 }
 
+Method methodNamed(const std::string& name) {
+    if (name == "anneal") return Method::Anneal;
+    if (name == "weighted") return Method::Weighted;
+    if (name == "orbits") return Method::Orbits;
+    throw ArgumentError{"--method: нужно anneal, weighted или orbits, а не «" + name + "»"};
+}
+
 struct Options {
     MakeRequest request;
     std::string output;  // empty: standard output
@@ -51,6 +58,7 @@ Options parse(const std::vector<std::string>& args) {
         else if (name == "--seed") r.seed = static_cast<std::uint64_t>(number(name, value, 0, INT64_MAX));
         else if (name == "--split") r.split = static_cast<int>(number(name, value, 0, kMakeNumbers));
         else if (name == "--from") o.from = value;
+        else if (name == "--method") r.method = methodNamed(value);
         else if (name == "-o") o.output = value;
         else throw ArgumentError{"неизвестный параметр «" + name + "»"};
     }

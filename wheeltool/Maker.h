@@ -7,6 +7,10 @@
 
 namespace trimel::wheels {
 
+// How a wheel is searched: left to choose, the tool picks what works best
+// for the guarantee and size.
+enum class Method { Choose, Anneal, Weighted, Orbits };
+
 struct MakeRequest {
     int v = 0;               // numbers
     int t = 3;               // guarantee
@@ -15,6 +19,7 @@ struct MakeRequest {
     std::uint64_t seed = 1;
     int split = -1;          // numbers of the "3 if 3" side; -1: the best known split, 0: none
     Tickets start;           // a wheel to shrink further instead of a greedy start
+    Method method = Method::Choose;
 };
 
 // What the search reports while it runs: the stage ("3 из 3 на 22
