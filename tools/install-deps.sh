@@ -8,6 +8,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  coinor-libcbc-dev           # branch and cut for wheels under a symmetry group
   fonts-liberation fonts-dejavu-core
   qt6-translations-l10n       # Qt's own dialogs and buttons in Russian
   xvfb xauth

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "Binomial.h"
+#include "OrbitSearch.h"
 #include "Steiner.h"
 #include "Targets.h"
 #include "WeightedSearch.h"
@@ -40,6 +41,7 @@ SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop
 Tickets search(Method method, const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                std::uint64_t seed) {
     if (method == Method::Anneal) return searchCovering(problem, std::move(start), limits, seed);
+    if (method == Method::Orbits) return orbitSearch(problem, std::move(start), limits, seed);
     return weightedSearch(problem, std::move(start), limits, seed);
 }
 

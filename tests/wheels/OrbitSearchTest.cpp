@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "wheeltool/Binomial.h"
+#include "wheeltool/CbcSolve.h"
+#include "wheeltool/OrbitSearch.h"
+
+using namespace trimel::wheels;
+
+// Every group's orbits split the tickets: each ticket in exactly one orbit,
+// of the size the model says, and one step `order` times is no step.
+TEST(OrbitSearch, OrbitsSplitTheTickets) {
+    for (int v : {12, 13}) {
+        for (const NumberGroup& g : groupsFor(v)) {
+            SCOPED_TRACE(testing::Message() << v << " numbers under " << g.name());
+            const auto model = buildOrbitModel({v, 6, 4}, g, 100'000'000);
+            ASSERT_TRUE(model);
+            std::vector<int> all(static_cast<std::size_t>(model->columns()));
+            for (int c = 0; c < model->columns(); ++c) all[static_cast<std::size_t>(c)] = c;
+            const Tickets tickets = model->tickets(all);
+            EXPECT_EQ(tickets.size(), binomial(v, 6));
+            EXPECT_EQ(std::set<std::uint64_t>(tickets.begin(), tickets.end()).size(), tickets.size());
+            EXPECT_EQ(model->cost(all), static_cast<std::int64_t>(binomial(v, 6)));
+            std::uint64_t m = 0b1011011;
+            for (int i = 0; i < g.order(); ++i) m = g.step(m);
+            EXPECT_EQ(m, 0b1011011u);
+            EXPECT_TRUE(coversAll(*model, all));
+            EXPECT_FALSE(coversAll(*model, {0}));
+        }
+    }
+    EXPECT_FALSE(buildOrbitModel({30, 6, 4}, {30, 15, 2}, 1'000'000)) << "too large a model is refused";
+}
+
+// Branch and cut proves the smallest wheel under a group, and the wheel
+// holds: "4 if 6" on 12 numbers in 6 tickets under the shift mod 12 (the
+// smallest there is), in 11 under the shift mod 11, whose orbits all have
+// 11 tickets; on 16 numbers the shift mod 15 gives 30.
+TEST(OrbitSearch, BranchAndCutFindsTheSmallestInvariantWheel) {
+    for (const auto& [v, cycle, size] : {std::tuple{12, 12, 6}, std::tuple{12, 11, 11}, std::tuple{16, 15, 30}}) {
+        SCOPED_TRACE(testing::Message() << v << " numbers, cycle " << cycle);
+        const auto model = buildOrbitModel({v, 6, 4}, {v, 1, cycle}, 100'000'000);
+        ASSERT_TRUE(model);
+        const ExactCover exact = solveOrbitCover(*model, 120);
+        EXPECT_TRUE(exact.optimal);
+        EXPECT_EQ(model->cost(exact.chosen), size);
+        EXPECT_EQ(uncoveredCount({v, 6, 4}, model->tickets(exact.chosen)), 0);
+    }
+}
+
+// Local search over the orbits of a small group reaches the known "5 if 6"
+// size on 11 numbers, and the whole search reaches it from nothing.
+TEST(OrbitSearch, ReachesKnownSizes) {
+    const CoverSpec spec{11, 6, 5};
+    SearchLimits limits;
+    limits.target = 22;
+    limits.seconds = 60;
+    const auto model = buildOrbitModel(spec, {11, 5, 2}, 100'000'000);
+    ASSERT_TRUE(model);
+    const std::vector<int> cover = searchOrbitCover(*model, greedyOrbitCover(*model, 1), limits, 1);
+    EXPECT_EQ(model->cost(cover), 22);
+    EXPECT_EQ(uncoveredCount(spec, model->tickets(cover)), 0);
+
+    const Tickets wheel = orbitSearch(spec, {}, limits, 2);
+    EXPECT_EQ(wheel.size(), 22u);
+    EXPECT_EQ(uncoveredCount(spec, wheel), 0);
+    // A start is only polished, and the sides of a split are searched too.
+    limits.seconds = 1;
+    EXPECT_LE(orbitSearch(spec, wheel, limits, 3).size(), 22u);
+    limits.target = 6;
+    limits.seconds = 30;
+    const Tickets side = orbitSearch({12, 4, 3}, {}, limits, 1);
+    EXPECT_EQ(side.size(), 6u);
+    EXPECT_EQ(uncoveredCount({12, 4, 3}, side), 0);
+}

@@ -1,0 +1,270 @@
+#include "OrbitSearch.h"
+
+#include <chrono>
+#include <limits>
+
+#include "CbcSolve.h"
+#include "CoverState.h"
+#include "Random.h"
+#include "WeightedSearch.h"
+
+namespace trimel::wheels {
+
+namespace {
+
+// The share of the time spent on the wheels under groups; the rest polishes.
+// Local search over the orbits of small groups finds smaller wheels than
+// the polish does in the same time.
+constexpr double kGroupShare = 0.75;
+// Up to this many orbits branch and cut is tried first, for a third of a group's
+// time; local search goes on from its cover unless it proved it cheapest.
+constexpr int kExactColumns = 600;
+// Branch and cut only stops at its time limit, so a stop request waits at
+// most this long.
+constexpr double kExactSlice = 20;
+// Row and column pairs a model may hold (two ints each, both ways).
+constexpr std::int64_t kMaxEntries = 30'000'000;
+// Row visits a local search step may spend weighing orbits to add.
+constexpr std::int64_t kStepWork = 100000;
+
+using Clock = std::chrono::steady_clock;
+
+class Stopwatch {
+public:
+    double seconds() const { return std::chrono::duration<double>(Clock::now() - begin_).count(); }
+
+private:
+    Clock::time_point begin_ = Clock::now();
+};
+
+// Chosen orbits, how many of them cover each row, and a weight per row
+// raised while the row stays uncovered.
+class OrbitState {
+public:
+    OrbitState(const OrbitModel& m, std::uint64_t seed)
+        : m_(m), rng_(seed), count_(static_cast<std::size_t>(m.rows())), weight_(count_.size(), 1),
+          where_(count_.size()), uncovered_(count_.size()), place_(static_cast<std::size_t>(m.columns()), -1),
+          changed_(place_.size(), std::numeric_limits<std::int64_t>::min() / 2) {
+        for (std::size_t r = 0; r < uncovered_.size(); ++r) uncovered_[r] = where_[r] = static_cast<int>(r);
+        const std::int64_t perColumn = std::max<std::int64_t>(1, static_cast<std::int64_t>(m.colRows.size()) / std::max(1, m.columns()));
+        maxCandidates_ = static_cast<int>(std::max<std::int64_t>(8, kStepWork / perColumn));
+    }
+
+    const std::vector<int>& chosen() const { return chosen_; }
+    std::int64_t cost() const { return cost_; }
+    bool covers() const { return uncovered_.empty(); }
+    Rng& rng() { return rng_; }
+
+    void add(int c) {
+        place_[static_cast<std::size_t>(c)] = static_cast<int>(chosen_.size());
+        chosen_.push_back(c);
+        cost_ += m_.sizes[static_cast<std::size_t>(c)];
+        forRows(c, [&](int r) {
+            if (count_[static_cast<std::size_t>(r)]++ == 0) cover(r);
+        });
+    }
+
+    void remove(int c) {
+        const int i = place_[static_cast<std::size_t>(c)];
+        chosen_[static_cast<std::size_t>(i)] = chosen_.back();
+        place_[static_cast<std::size_t>(chosen_.back())] = i;
+        chosen_.pop_back();
+        place_[static_cast<std::size_t>(c)] = -1;
+        cost_ -= m_.sizes[static_cast<std::size_t>(c)];
+        forRows(c, [&](int r) {
+            if (--count_[static_cast<std::size_t>(r)] == 0) uncover(r);
+        });
+    }
+
+    // Weight of the rows only this orbit covers (chosen), or that it would
+    // newly cover (not chosen).
+    std::int64_t score(int c) const {
+        const int wanted = place_[static_cast<std::size_t>(c)] >= 0 ? 1 : 0;
+        std::int64_t s = 0;
+        forRows(c, [&](int r) {
+            if (count_[static_cast<std::size_t>(r)] == wanted) s += weight_[static_cast<std::size_t>(r)];
+        });
+        return s;
+    }
+
+    // The chosen orbit losing least weight per ticket, `spare` only when alone.
+    int lightest(int spare) {
+        int pick = -1;
+        std::int64_t bestScore = 0, bestSize = 1;
+        for (int c : chosen_) {
+            if (c == spare && chosen_.size() > 1) continue;
+            const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
+            if (pick < 0 || s * bestSize < bestScore * size || (s * bestSize == bestScore * size && rng_.below(2)))
+                pick = c, bestScore = s, bestSize = size;
+        }
+        return pick;
+    }
+
+    // For a random uncovered row, the orbit covering it that gains most
+    // weight per ticket, the longest unchanged among equals; `spare` only
+    // when it is the sole one.
+    int heaviestFor(int spare, bool sample) {
+        const int r = uncovered_[rng_.below(static_cast<std::uint32_t>(uncovered_.size()))];
+        const std::int64_t from = m_.rowStart[static_cast<std::size_t>(r)], to = m_.rowStart[static_cast<std::size_t>(r) + 1];
+        const std::int64_t n = to - from;
+        const std::int64_t tries = sample ? std::min<std::int64_t>(n, maxCandidates_) : n;
+        int pick = -1;
+        std::int64_t bestScore = 0, bestSize = 1;
+        for (std::int64_t k = 0; k < tries; ++k) {
+            const std::int64_t i = tries < n ? from + rng_.below(static_cast<std::uint32_t>(n)) : from + k;
+            const int c = m_.rowCols[static_cast<std::size_t>(i)];
+            if (c == spare && n > 1) continue;
+            const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
+            const std::int64_t lhs = s * bestSize, rhs = bestScore * size;
+            if (pick < 0 || lhs > rhs ||
+                (lhs == rhs && changed_[static_cast<std::size_t>(c)] < changed_[static_cast<std::size_t>(pick)]))
+                pick = c, bestScore = s, bestSize = size;
+        }
+        return pick;
+    }
+
+    // One swap: the lightest orbit out, the heaviest for an uncovered row in.
+    void step(std::int64_t now) {
+        const int out = lightest(lastAdded_);
+        if (out >= 0) {
+            remove(out);
+            changed_[static_cast<std::size_t>(out)] = now;
+        }
+        const int in = heaviestFor(out, true);
+        add(in);
+        changed_[static_cast<std::size_t>(in)] = now;
+        lastAdded_ = in;
+        for (int r : uncovered_) ++weight_[static_cast<std::size_t>(r)];
+    }
+
+private:
+    template <class F>
+    void forRows(int c, F&& f) const {
+        for (std::int64_t k = m_.colStart[static_cast<std::size_t>(c)]; k < m_.colStart[static_cast<std::size_t>(c) + 1]; ++k)
+            f(m_.colRows[static_cast<std::size_t>(k)]);
+    }
+    void cover(int r) {
+        const int i = where_[static_cast<std::size_t>(r)];
+        const int last = uncovered_.back();
+        uncovered_[static_cast<std::size_t>(i)] = last;
+        where_[static_cast<std::size_t>(last)] = i;
+        uncovered_.pop_back();
+    }
+    void uncover(int r) {
+        where_[static_cast<std::size_t>(r)] = static_cast<int>(uncovered_.size());
+        uncovered_.push_back(r);
+    }
+
+    const OrbitModel& m_;
+    Rng rng_;
+    std::vector<int> count_;
+    std::vector<std::int64_t> weight_;
+    std::vector<int> where_, uncovered_;
+    std::vector<int> chosen_, place_;     // place_: index in chosen_, or -1
+    std::vector<std::int64_t> changed_;   // step of each orbit's last change
+    std::int64_t cost_ = 0;
+    int lastAdded_ = -1;
+    int maxCandidates_ = 8;
+};
+
+}  // namespace
+
+bool coversAll(const OrbitModel& m, const std::vector<int>& chosen) {
+    std::vector<bool> covered(static_cast<std::size_t>(m.rows()));
+    for (int c : chosen) {
+        if (c < 0 || c >= m.columns()) return false;
+        for (std::int64_t k = m.colStart[static_cast<std::size_t>(c)]; k < m.colStart[static_cast<std::size_t>(c) + 1]; ++k)
+            covered[static_cast<std::size_t>(m.colRows[static_cast<std::size_t>(k)])] = true;
+    }
+    return std::find(covered.begin(), covered.end(), false) == covered.end();
+}
+
+std::vector<int> greedyOrbitCover(const OrbitModel& m, std::uint64_t seed) {
+    OrbitState st(m, seed);
+    while (!st.covers()) st.add(st.heaviestFor(-1, false));
+    // Orbits that later ones made redundant.
+    const std::vector<int> chosen = st.chosen();
+    for (int c : chosen)
+        if (st.score(c) == 0) st.remove(c);
+    return st.chosen();
+}
+
+std::vector<int> searchOrbitCover(const OrbitModel& m, std::vector<int> start, const SearchLimits& limits,
+                                  std::uint64_t seed) {
+    const Stopwatch clock;
+    OrbitState st(m, seed);
+    for (int c : start) st.add(c);
+    std::vector<int> best = st.covers() ? start : std::vector<int>{};
+    std::int64_t bestCost = best.empty() ? std::numeric_limits<std::int64_t>::max() : st.cost();
+    for (std::int64_t steps = 0;; ++steps) {
+        if (st.covers()) {
+            if (st.cost() < bestCost) best = st.chosen(), bestCost = st.cost();
+            if (bestCost <= limits.target || st.chosen().size() <= 1) break;
+            st.remove(st.lightest(-1));
+            continue;
+        }
+        if ((steps & 63) == 0 && ((limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds)) break;
+        st.step(steps);
+    }
+    return best.empty() ? start : best;
+}
+
+namespace {
+
+// The cheapest cover of the model found in `seconds`: branch and cut first
+// when the orbits are few, then local search from the best cover so far.
+std::vector<int> cheapCover(const OrbitModel& model, double seconds, const SearchLimits& limits,
+                            std::uint64_t seed) {
+    const Stopwatch clock;
+    std::vector<int> cover = greedyOrbitCover(model, seed);
+    if (model.columns() <= kExactColumns) {
+        const ExactCover exact = solveOrbitCover(model, std::min(seconds / 3, kExactSlice));
+        if (!exact.chosen.empty() && coversAll(model, exact.chosen) && model.cost(exact.chosen) < model.cost(cover))
+            cover = exact.chosen;
+        if (exact.optimal) return cover;
+    }
+    SearchLimits l;
+    l.target = limits.target;
+    l.seconds = seconds - clock.seconds();
+    l.stop = limits.stop;
+    return searchOrbitCover(model, std::move(cover), l, seed);
+}
+
+}  // namespace
+
+Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits, std::uint64_t seed) {
+    if (problem.v <= kTicketSize) return {detail::allOf(problem.v)};
+    if (!start.empty()) return weightedSearch(problem, std::move(start), limits, seed);
+    const Stopwatch clock;
+    const auto stopped = [&] { return (limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds; };
+
+    // The smallest wheel under any of the groups, each given an equal part
+    // of the time left for them.
+    Tickets best;
+    const std::vector<NumberGroup> groups = groupsFor(problem.v);
+    for (std::size_t i = 0; i < groups.size() && !stopped(); ++i) {
+        const double end = limits.seconds * kGroupShare;
+        const double share = (end - clock.seconds()) / static_cast<double>(groups.size() - i);
+        if (share <= 0) break;
+        const std::optional<OrbitModel> model = buildOrbitModel(problem, groups[i], kMaxEntries);
+        if (!model) continue;
+        Tickets wheel = model->tickets(cheapCover(*model, std::min(share, end - clock.seconds()), limits, seed + i));
+        if (best.empty() || wheel.size() < best.size()) best = std::move(wheel);
+        const int size = static_cast<int>(best.size());
+        if (limits.progress) limits.progress({size, 0, size, clock.seconds()});
+        if (size <= limits.target) return best;
+    }
+
+    // Without the group: fewer tickets, each free to move.
+    SearchLimits polish = limits;
+    const double offset = clock.seconds();
+    polish.seconds = std::max(0.0, limits.seconds - offset);
+    if (limits.progress)
+        polish.progress = [&limits, offset](SearchProgress p) {
+            p.seconds += offset;
+            limits.progress(p);
+        };
+    return weightedSearch(problem, std::move(best), polish, seed);
+}
+
+}  // namespace trimel::wheels
