@@ -2,11 +2,16 @@
 
 #include <coin/Cbc_C_Interface.h>
 
+#include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace trimel::wheels {
 
 ExactCover solveOrbitCover(const OrbitModel& m, double seconds) {
+    // The solver's driver keeps settings in static variables: one solve at a time.
+    static std::mutex oneAtATime;
+    const std::lock_guard<std::mutex> lock(oneAtATime);
     const std::unique_ptr<Cbc_Model, void (*)(Cbc_Model*)> cbc(Cbc_newModel(), Cbc_deleteModel);
     const int n = m.columns();
     std::vector<CoinBigIndex> starts(m.colStart.begin(), m.colStart.end());

@@ -217,7 +217,7 @@ std::vector<int> cheapCover(const OrbitModel& model, double seconds, const Searc
                             std::uint64_t seed) {
     const Stopwatch clock;
     std::vector<int> cover = greedyOrbitCover(model, seed);
-    if (model.columns() <= kExactColumns) {
+    if (model.columns() <= kExactColumns && !(limits.stop && limits.stop->load())) {
         const ExactCover exact = solveOrbitCover(model, std::min(seconds / 3, kExactSlice));
         if (!exact.chosen.empty() && coversAll(model, exact.chosen) && model.cost(exact.chosen) < model.cost(cover))
             cover = exact.chosen;
