@@ -16,11 +16,12 @@ ExactCover solveOrbitCover(const OrbitModel& m, double seconds) {
     const int n = m.columns();
     std::vector<CoinBigIndex> starts(m.colStart.begin(), m.colStart.end());
     const std::vector<double> ones(m.colRows.size(), 1.0);
-    const std::vector<double> lower(static_cast<std::size_t>(n), 0.0), upper(static_cast<std::size_t>(n), 1.0);
+    const std::vector<double> lower(static_cast<std::size_t>(n), 0.0),
+        upper(static_cast<std::size_t>(n), 1.0);
     const std::vector<double> cost(m.sizes.begin(), m.sizes.end());
     const std::vector<double> rowLower(static_cast<std::size_t>(m.rows()), 1.0);
-    Cbc_loadProblem(cbc.get(), n, m.rows(), starts.data(), m.colRows.data(), ones.data(), lower.data(), upper.data(),
-                    cost.data(), rowLower.data(), nullptr);
+    Cbc_loadProblem(cbc.get(), n, m.rows(), starts.data(), m.colRows.data(), ones.data(),
+                    lower.data(), upper.data(), cost.data(), rowLower.data(), nullptr);
     for (int c = 0; c < n; ++c) Cbc_setInteger(cbc.get(), c);
     Cbc_setLogLevel(cbc.get(), 0);
     // Wall time: on a busy machine processor time runs far behind the clock.

@@ -49,11 +49,13 @@ Tickets OrbitModel::tickets(const std::vector<int>& chosen) const {
     return out;
 }
 
-std::optional<OrbitModel> buildOrbitModel(const CoverSpec& s, const NumberGroup& group, std::int64_t maxEntries) {
+std::optional<OrbitModel> buildOrbitModel(const CoverSpec& s, const NumberGroup& group,
+                                          std::int64_t maxEntries) {
     const std::uint64_t ticketCount = binomial(s.v, kTicketSize);
     std::int64_t perRow = 0;
     for (int j = s.t; j <= std::min(s.p, kTicketSize); ++j)
-        perRow += static_cast<std::int64_t>(binomial(s.p, j) * binomial(s.v - s.p, kTicketSize - j));
+        perRow +=
+            static_cast<std::int64_t>(binomial(s.p, j) * binomial(s.v - s.p, kTicketSize - j));
     const auto rowsAbout = static_cast<std::int64_t>(binomial(s.v, s.p)) / group.order();
     if (ticketCount > kMaxTicketTable || rowsAbout * perRow > maxEntries) return std::nullopt;
 
@@ -114,8 +116,10 @@ std::optional<OrbitModel> buildOrbitModel(const CoverSpec& s, const NumberGroup&
     m.colRows.resize(m.rowCols.size());
     std::vector<std::int64_t> fill(m.colStart.begin(), m.colStart.end() - 1);
     for (int r = 0; r < m.rows(); ++r)
-        for (std::int64_t k = m.rowStart[static_cast<std::size_t>(r)]; k < m.rowStart[static_cast<std::size_t>(r) + 1]; ++k)
-            m.colRows[static_cast<std::size_t>(fill[static_cast<std::size_t>(m.rowCols[static_cast<std::size_t>(k)])]++)] = r;
+        for (std::int64_t k = m.rowStart[static_cast<std::size_t>(r)];
+             k < m.rowStart[static_cast<std::size_t>(r) + 1]; ++k)
+            m.colRows[static_cast<std::size_t>(
+                fill[static_cast<std::size_t>(m.rowCols[static_cast<std::size_t>(k)])]++)] = r;
     return m;
 }
 

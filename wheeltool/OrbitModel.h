@@ -15,9 +15,10 @@ namespace trimel::wheels {
 // of every subset orbit. Its cost is the tickets of the chosen orbits.
 struct OrbitModel {
     NumberGroup group;
-    Tickets reps;                        // one ticket of each orbit
-    std::vector<int> sizes;              // and its orbit's tickets
-    std::vector<std::int64_t> rowStart;  // rows: the orbits covering a subset orbit's representative
+    Tickets reps;            // one ticket of each orbit
+    std::vector<int> sizes;  // and its orbit's tickets
+    std::vector<std::int64_t>
+        rowStart;  // rows: the orbits covering a subset orbit's representative
     std::vector<int> rowCols;
     std::vector<std::int64_t> colStart;  // columns: the subset orbits an orbit covers
     std::vector<int> colRows;

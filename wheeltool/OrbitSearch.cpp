@@ -30,23 +30,30 @@ constexpr std::int64_t kStepWork = 100000;
 using Clock = std::chrono::steady_clock;
 
 class Stopwatch {
-public:
+  public:
     double seconds() const { return std::chrono::duration<double>(Clock::now() - begin_).count(); }
 
-private:
+  private:
     Clock::time_point begin_ = Clock::now();
 };
 
 // Chosen orbits, how many of them cover each row, and a weight per row
 // raised while the row stays uncovered.
 class OrbitState {
-public:
+  public:
     OrbitState(const OrbitModel& m, std::uint64_t seed)
-        : m_(m), rng_(seed), count_(static_cast<std::size_t>(m.rows())), weight_(count_.size(), 1),
-          where_(count_.size()), uncovered_(count_.size()), place_(static_cast<std::size_t>(m.columns()), -1),
+        : m_(m),
+          rng_(seed),
+          count_(static_cast<std::size_t>(m.rows())),
+          weight_(count_.size(), 1),
+          where_(count_.size()),
+          uncovered_(count_.size()),
+          place_(static_cast<std::size_t>(m.columns()), -1),
           changed_(place_.size(), std::numeric_limits<std::int64_t>::min() / 2) {
-        for (std::size_t r = 0; r < uncovered_.size(); ++r) uncovered_[r] = where_[r] = static_cast<int>(r);
-        const std::int64_t perColumn = std::max<std::int64_t>(1, static_cast<std::int64_t>(m.colRows.size()) / std::max(1, m.columns()));
+        for (std::size_t r = 0; r < uncovered_.size(); ++r)
+            uncovered_[r] = where_[r] = static_cast<int>(r);
+        const std::int64_t perColumn = std::max<std::int64_t>(
+            1, static_cast<std::int64_t>(m.colRows.size()) / std::max(1, m.columns()));
         maxCandidates_ = static_cast<int>(std::max<std::int64_t>(8, kStepWork / perColumn));
     }
 
@@ -82,7 +89,8 @@ public:
         const int wanted = place_[static_cast<std::size_t>(c)] >= 0 ? 1 : 0;
         std::int64_t s = 0;
         forRows(c, [&](int r) {
-            if (count_[static_cast<std::size_t>(r)] == wanted) s += weight_[static_cast<std::size_t>(r)];
+            if (count_[static_cast<std::size_t>(r)] == wanted)
+                s += weight_[static_cast<std::size_t>(r)];
         });
         return s;
     }
@@ -94,7 +102,8 @@ public:
         for (int c : chosen_) {
             if (c == spare && chosen_.size() > 1) continue;
             const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
-            if (pick < 0 || s * bestSize < bestScore * size || (s * bestSize == bestScore * size && rng_.below(2)))
+            if (pick < 0 || s * bestSize < bestScore * size ||
+                (s * bestSize == bestScore * size && rng_.below(2)))
                 pick = c, bestScore = s, bestSize = size;
         }
         return pick;
@@ -105,19 +114,22 @@ public:
     // when it is the sole one.
     int heaviestFor(int spare, bool sample) {
         const int r = uncovered_[rng_.below(static_cast<std::uint32_t>(uncovered_.size()))];
-        const std::int64_t from = m_.rowStart[static_cast<std::size_t>(r)], to = m_.rowStart[static_cast<std::size_t>(r) + 1];
+        const std::int64_t from = m_.rowStart[static_cast<std::size_t>(r)],
+                           to = m_.rowStart[static_cast<std::size_t>(r) + 1];
         const std::int64_t n = to - from;
         const std::int64_t tries = sample ? std::min<std::int64_t>(n, maxCandidates_) : n;
         int pick = -1;
         std::int64_t bestScore = 0, bestSize = 1;
         for (std::int64_t k = 0; k < tries; ++k) {
-            const std::int64_t i = tries < n ? from + rng_.below(static_cast<std::uint32_t>(n)) : from + k;
+            const std::int64_t i =
+                tries < n ? from + rng_.below(static_cast<std::uint32_t>(n)) : from + k;
             const int c = m_.rowCols[static_cast<std::size_t>(i)];
             if (c == spare && n > 1) continue;
             const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
             const std::int64_t lhs = s * bestSize, rhs = bestScore * size;
             if (pick < 0 || lhs > rhs ||
-                (lhs == rhs && changed_[static_cast<std::size_t>(c)] < changed_[static_cast<std::size_t>(pick)]))
+                (lhs == rhs &&
+                 changed_[static_cast<std::size_t>(c)] < changed_[static_cast<std::size_t>(pick)]))
                 pick = c, bestScore = s, bestSize = size;
         }
         return pick;
@@ -137,10 +149,11 @@ public:
         for (int r : uncovered_) ++weight_[static_cast<std::size_t>(r)];
     }
 
-private:
+  private:
     template <class F>
     void forRows(int c, F&& f) const {
-        for (std::int64_t k = m_.colStart[static_cast<std::size_t>(c)]; k < m_.colStart[static_cast<std::size_t>(c) + 1]; ++k)
+        for (std::int64_t k = m_.colStart[static_cast<std::size_t>(c)];
+             k < m_.colStart[static_cast<std::size_t>(c) + 1]; ++k)
             f(m_.colRows[static_cast<std::size_t>(k)]);
     }
     void cover(int r) {
@@ -160,8 +173,8 @@ private:
     std::vector<int> count_;
     std::vector<std::int64_t> weight_;
     std::vector<int> where_, uncovered_;
-    std::vector<int> chosen_, place_;     // place_: index in chosen_, or -1
-    std::vector<std::int64_t> changed_;   // step of each orbit's last change
+    std::vector<int> chosen_, place_;    // place_: index in chosen_, or -1
+    std::vector<std::int64_t> changed_;  // step of each orbit's last change
     std::int64_t cost_ = 0;
     int lastAdded_ = -1;
     int maxCandidates_ = 8;
@@ -173,7 +186,8 @@ bool coversAll(const OrbitModel& m, const std::vector<int>& chosen) {
     std::vector<bool> covered(static_cast<std::size_t>(m.rows()));
     for (int c : chosen) {
         if (c < 0 || c >= m.columns()) return false;
-        for (std::int64_t k = m.colStart[static_cast<std::size_t>(c)]; k < m.colStart[static_cast<std::size_t>(c) + 1]; ++k)
+        for (std::int64_t k = m.colStart[static_cast<std::size_t>(c)];
+             k < m.colStart[static_cast<std::size_t>(c) + 1]; ++k)
             covered[static_cast<std::size_t>(m.colRows[static_cast<std::size_t>(k)])] = true;
     }
     return std::find(covered.begin(), covered.end(), false) == covered.end();
@@ -189,8 +203,8 @@ std::vector<int> greedyOrbitCover(const OrbitModel& m, std::uint64_t seed) {
     return st.chosen();
 }
 
-std::vector<int> searchOrbitCover(const OrbitModel& m, std::vector<int> start, const SearchLimits& limits,
-                                  std::uint64_t seed) {
+std::vector<int> searchOrbitCover(const OrbitModel& m, std::vector<int> start,
+                                  const SearchLimits& limits, std::uint64_t seed) {
     const Stopwatch clock;
     OrbitState st(m, seed);
     for (int c : start) st.add(c);
@@ -203,7 +217,9 @@ std::vector<int> searchOrbitCover(const OrbitModel& m, std::vector<int> start, c
             st.remove(st.lightest(-1));
             continue;
         }
-        if ((steps & 63) == 0 && ((limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds)) break;
+        if ((steps & 63) == 0 &&
+            ((limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds))
+            break;
         st.step(steps);
     }
     return best.empty() ? start : best;
@@ -219,7 +235,8 @@ std::vector<int> cheapCover(const OrbitModel& model, double seconds, const Searc
     std::vector<int> cover = greedyOrbitCover(model, seed);
     if (model.columns() <= kExactColumns && !(limits.stop && limits.stop->load())) {
         const ExactCover exact = solveOrbitCover(model, std::min(seconds / 3, kExactSlice));
-        if (!exact.chosen.empty() && coversAll(model, exact.chosen) && model.cost(exact.chosen) < model.cost(cover))
+        if (!exact.chosen.empty() && coversAll(model, exact.chosen) &&
+            model.cost(exact.chosen) < model.cost(cover))
             cover = exact.chosen;
         if (exact.optimal) return cover;
     }
@@ -232,11 +249,14 @@ std::vector<int> cheapCover(const OrbitModel& model, double seconds, const Searc
 
 }  // namespace
 
-Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits, std::uint64_t seed) {
+Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
+                    std::uint64_t seed) {
     if (problem.v <= kTicketSize) return {detail::allOf(problem.v)};
     if (!start.empty()) return weightedSearch(problem, std::move(start), limits, seed);
     const Stopwatch clock;
-    const auto stopped = [&] { return (limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds; };
+    const auto stopped = [&] {
+        return (limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds;
+    };
 
     // The smallest wheel under any of the groups, each given an equal part
     // of the time left for them.
@@ -248,7 +268,8 @@ Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits&
         if (share <= 0) break;
         const std::optional<OrbitModel> model = buildOrbitModel(problem, groups[i], kMaxEntries);
         if (!model) continue;
-        Tickets wheel = model->tickets(cheapCover(*model, std::min(share, end - clock.seconds()), limits, seed + i));
+        Tickets wheel = model->tickets(
+            cheapCover(*model, std::min(share, end - clock.seconds()), limits, seed + i));
         if (best.empty() || wheel.size() < best.size()) best = std::move(wheel);
         const int size = static_cast<int>(best.size());
         if (limits.progress) limits.progress({size, 0, size, clock.seconds()});

@@ -11,7 +11,8 @@ namespace trimel::wheels {
 // local search over orbits — and then the smallest of them polished
 // without the group by weightedSearch for the rest of the time. A given
 // `start` is only polished. Same contract as searchCovering.
-Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits, std::uint64_t seed);
+Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
+                    std::uint64_t seed);
 
 // Whether the chosen orbits cover every row of the model.
 bool coversAll(const OrbitModel& model, const std::vector<int>& chosen);
@@ -22,7 +23,7 @@ std::vector<int> greedyOrbitCover(const OrbitModel& model, std::uint64_t seed);
 
 // The cheapest cover found by weighted local search over orbits from
 // `start` (a cover) until `limits` stop it.
-std::vector<int> searchOrbitCover(const OrbitModel& model, std::vector<int> start, const SearchLimits& limits,
-                                  std::uint64_t seed);
+std::vector<int> searchOrbitCover(const OrbitModel& model, std::vector<int> start,
+                                  const SearchLimits& limits, std::uint64_t seed);
 
 }  // namespace trimel::wheels

@@ -20,7 +20,8 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
             for (int c = 0; c < model->columns(); ++c) all[static_cast<std::size_t>(c)] = c;
             const Tickets tickets = model->tickets(all);
             EXPECT_EQ(tickets.size(), binomial(v, 6));
-            EXPECT_EQ(std::set<std::uint64_t>(tickets.begin(), tickets.end()).size(), tickets.size());
+            EXPECT_EQ(std::set<std::uint64_t>(tickets.begin(), tickets.end()).size(),
+                      tickets.size());
             EXPECT_EQ(model->cost(all), static_cast<std::int64_t>(binomial(v, 6)));
             std::uint64_t m = 0b1011011;
             for (int i = 0; i < g.order(); ++i) m = g.step(m);
@@ -29,7 +30,8 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
             EXPECT_FALSE(coversAll(*model, {0}));
         }
     }
-    EXPECT_FALSE(buildOrbitModel({30, 6, 4}, {30, 15, 2}, 1'000'000)) << "too large a model is refused";
+    EXPECT_FALSE(buildOrbitModel({30, 6, 4}, {30, 15, 2}, 1'000'000))
+        << "too large a model is refused";
 }
 
 // Branch and cut proves the smallest wheel under a group, and the wheel
@@ -37,7 +39,8 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
 // smallest there is), in 11 under the shift mod 11, whose orbits all have
 // 11 tickets; on 16 numbers the shift mod 15 gives 30.
 TEST(OrbitSearch, BranchAndCutFindsTheSmallestInvariantWheel) {
-    for (const auto& [v, cycle, size] : {std::tuple{12, 12, 6}, std::tuple{12, 11, 11}, std::tuple{16, 15, 30}}) {
+    for (const auto& [v, cycle, size] :
+         {std::tuple{12, 12, 6}, std::tuple{12, 11, 11}, std::tuple{16, 15, 30}}) {
         SCOPED_TRACE(testing::Message() << v << " numbers, cycle " << cycle);
         const auto model = buildOrbitModel({v, 6, 4}, {v, 1, cycle}, 100'000'000);
         ASSERT_TRUE(model);
