@@ -24,9 +24,6 @@ constexpr int kExactColumns = 600;
 constexpr double kExactSlice = 20;
 // Row and column pairs a model may hold (two ints each, both ways).
 constexpr std::int64_t kMaxEntries = 30'000'000;
-// Row visits a local search step may spend weighing orbits to add.
-constexpr std::int64_t kStepWork = 100000;
-
 using Clock = std::chrono::steady_clock;
 
 class Stopwatch {
@@ -38,62 +35,71 @@ class Stopwatch {
 };
 
 // Chosen orbits, how many of them cover each row, and a weight per row
-// raised while the row stays uncovered.
+// raised while the row stays uncovered. Every orbit's score is kept up to
+// date, so a step costs the rows whose cover changes, not a recount.
 class OrbitState {
   public:
     OrbitState(const OrbitModel& m, std::uint64_t seed)
         : m_(m),
           rng_(seed),
           count_(static_cast<std::size_t>(m.rows())),
+          sole_(count_.size()),
           weight_(count_.size(), 1),
           where_(count_.size()),
           uncovered_(count_.size()),
           place_(static_cast<std::size_t>(m.columns()), -1),
+          score_(place_.size()),
           changed_(place_.size(), std::numeric_limits<std::int64_t>::min() / 2) {
         for (std::size_t r = 0; r < uncovered_.size(); ++r)
             uncovered_[r] = where_[r] = static_cast<int>(r);
-        const std::int64_t perColumn = std::max<std::int64_t>(
-            1, static_cast<std::int64_t>(m.colRows.size()) / std::max(1, m.columns()));
-        maxCandidates_ = static_cast<int>(std::max<std::int64_t>(8, kStepWork / perColumn));
+        for (int c = 0; c < m.columns(); ++c)
+            score_[z(c)] = m.colStart[z(c) + 1] - m.colStart[z(c)];
     }
 
     const std::vector<int>& chosen() const { return chosen_; }
     std::int64_t cost() const { return cost_; }
     bool covers() const { return uncovered_.empty(); }
-    Rng& rng() { return rng_; }
 
+    // An orbit's score stays as it is when it joins or leaves: what it
+    // would newly cover is what it alone covers once in.
     void add(int c) {
-        place_[static_cast<std::size_t>(c)] = static_cast<int>(chosen_.size());
+        place_[z(c)] = static_cast<int>(chosen_.size());
         chosen_.push_back(c);
-        cost_ += m_.sizes[static_cast<std::size_t>(c)];
+        cost_ += m_.sizes[z(c)];
         forRows(c, [&](int r) {
-            if (count_[static_cast<std::size_t>(r)]++ == 0) cover(r);
+            const int before = count_[z(r)]++;
+            if (before == 0) {
+                cover(r);
+                forColumns(r, [&](int o) { score_[z(o)] -= o == c ? 0 : weight_[z(r)]; });
+            } else if (before == 1) {
+                score_[z(sole_[z(r)])] -= weight_[z(r)];
+            }
+            sole_[z(r)] ^= c;
         });
     }
 
     void remove(int c) {
-        const int i = place_[static_cast<std::size_t>(c)];
-        chosen_[static_cast<std::size_t>(i)] = chosen_.back();
-        place_[static_cast<std::size_t>(chosen_.back())] = i;
+        const int i = place_[z(c)];
+        chosen_[z(i)] = chosen_.back();
+        place_[z(chosen_.back())] = i;
         chosen_.pop_back();
-        place_[static_cast<std::size_t>(c)] = -1;
-        cost_ -= m_.sizes[static_cast<std::size_t>(c)];
+        place_[z(c)] = -1;
+        cost_ -= m_.sizes[z(c)];
         forRows(c, [&](int r) {
-            if (--count_[static_cast<std::size_t>(r)] == 0) uncover(r);
+            const int before = count_[z(r)]--;
+            sole_[z(r)] ^= c;
+            if (before == 1) {
+                uncover(r);
+                forColumns(r, [&](int o) { score_[z(o)] += o == c ? 0 : weight_[z(r)]; });
+            } else if (before == 2) {
+                score_[z(sole_[z(r)])] += weight_[z(r)];
+            }
         });
     }
 
     // Weight of the rows only this orbit covers (chosen), or that it would
     // newly cover (not chosen).
-    std::int64_t score(int c) const {
-        const int wanted = place_[static_cast<std::size_t>(c)] >= 0 ? 1 : 0;
-        std::int64_t s = 0;
-        forRows(c, [&](int r) {
-            if (count_[static_cast<std::size_t>(r)] == wanted)
-                s += weight_[static_cast<std::size_t>(r)];
-        });
-        return s;
-    }
+    std::int64_t score(int c) const { return score_[z(c)]; }
 
     // The chosen orbit losing least weight per ticket, `spare` only when alone.
     int lightest(int spare) {
@@ -101,7 +107,7 @@ class OrbitState {
         std::int64_t bestScore = 0, bestSize = 1;
         for (int c : chosen_) {
             if (c == spare && chosen_.size() > 1) continue;
-            const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
+            const std::int64_t s = score_[z(c)], size = m_.sizes[z(c)];
             if (pick < 0 || s * bestSize < bestScore * size ||
                 (s * bestSize == bestScore * size && rng_.below(2)))
                 pick = c, bestScore = s, bestSize = size;
@@ -112,26 +118,18 @@ class OrbitState {
     // For a random uncovered row, the orbit covering it that gains most
     // weight per ticket, the longest unchanged among equals; `spare` only
     // when it is the sole one.
-    int heaviestFor(int spare, bool sample) {
+    int heaviestFor(int spare) {
         const int r = uncovered_[rng_.below(static_cast<std::uint32_t>(uncovered_.size()))];
-        const std::int64_t from = m_.rowStart[static_cast<std::size_t>(r)],
-                           to = m_.rowStart[static_cast<std::size_t>(r) + 1];
-        const std::int64_t n = to - from;
-        const std::int64_t tries = sample ? std::min<std::int64_t>(n, maxCandidates_) : n;
+        const bool alone = m_.rowStart[z(r) + 1] - m_.rowStart[z(r)] == 1;
         int pick = -1;
         std::int64_t bestScore = 0, bestSize = 1;
-        for (std::int64_t k = 0; k < tries; ++k) {
-            const std::int64_t i =
-                tries < n ? from + rng_.below(static_cast<std::uint32_t>(n)) : from + k;
-            const int c = m_.rowCols[static_cast<std::size_t>(i)];
-            if (c == spare && n > 1) continue;
-            const std::int64_t s = score(c), size = m_.sizes[static_cast<std::size_t>(c)];
+        forColumns(r, [&](int c) {
+            if (c == spare && !alone) return;
+            const std::int64_t s = score_[z(c)], size = m_.sizes[z(c)];
             const std::int64_t lhs = s * bestSize, rhs = bestScore * size;
-            if (pick < 0 || lhs > rhs ||
-                (lhs == rhs &&
-                 changed_[static_cast<std::size_t>(c)] < changed_[static_cast<std::size_t>(pick)]))
+            if (pick < 0 || lhs > rhs || (lhs == rhs && changed_[z(c)] < changed_[z(pick)]))
                 pick = c, bestScore = s, bestSize = size;
-        }
+        });
         return pick;
     }
 
@@ -140,16 +138,25 @@ class OrbitState {
         const int out = lightest(lastAdded_);
         if (out >= 0) {
             remove(out);
-            changed_[static_cast<std::size_t>(out)] = now;
+            changed_[z(out)] = now;
         }
-        const int in = heaviestFor(out, true);
+        const int in = heaviestFor(out);
         add(in);
-        changed_[static_cast<std::size_t>(in)] = now;
+        changed_[z(in)] = now;
         lastAdded_ = in;
-        for (int r : uncovered_) ++weight_[static_cast<std::size_t>(r)];
+        for (int r : uncovered_) {
+            ++weight_[z(r)];
+            forColumns(r, [&](int o) { ++score_[z(o)]; });
+        }
     }
 
   private:
+    static std::size_t z(int i) { return static_cast<std::size_t>(i); }
+    template <class F>
+    void forColumns(int r, F&& f) const {
+        for (std::int64_t k = m_.rowStart[z(r)]; k < m_.rowStart[z(r) + 1]; ++k)
+            f(m_.rowCols[static_cast<std::size_t>(k)]);
+    }
     template <class F>
     void forRows(int c, F&& f) const {
         for (std::int64_t k = m_.colStart[static_cast<std::size_t>(c)];
@@ -171,13 +178,14 @@ class OrbitState {
     const OrbitModel& m_;
     Rng rng_;
     std::vector<int> count_;
+    std::vector<int> sole_;  // the chosen orbits covering a row, xored: the one when alone
     std::vector<std::int64_t> weight_;
     std::vector<int> where_, uncovered_;
     std::vector<int> chosen_, place_;    // place_: index in chosen_, or -1
+    std::vector<std::int64_t> score_;
     std::vector<std::int64_t> changed_;  // step of each orbit's last change
     std::int64_t cost_ = 0;
     int lastAdded_ = -1;
-    int maxCandidates_ = 8;
 };
 
 }  // namespace
@@ -195,7 +203,7 @@ bool coversAll(const OrbitModel& m, const std::vector<int>& chosen) {
 
 std::vector<int> greedyOrbitCover(const OrbitModel& m, std::uint64_t seed) {
     OrbitState st(m, seed);
-    while (!st.covers()) st.add(st.heaviestFor(-1, false));
+    while (!st.covers()) st.add(st.heaviestFor(-1));
     // Orbits that later ones made redundant.
     const std::vector<int> chosen = st.chosen();
     for (int c : chosen)
