@@ -266,13 +266,17 @@ Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits&
         return (limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds;
     };
 
-    // The smallest wheel under any of the groups, each given an equal part
-    // of the time left for them.
+    // The smallest wheel under any of the groups, each given time in
+    // proportion to its orbits: small groups leave many, and their wheels
+    // come closest to the best ones.
     Tickets best;
     const std::vector<NumberGroup> groups = groupsFor(problem.v);
+    double weights = 0;
+    for (const NumberGroup& g : groups) weights += 1.0 / g.order();
     for (std::size_t i = 0; i < groups.size() && !stopped(); ++i) {
         const double end = limits.seconds * kGroupShare;
-        const double share = (end - clock.seconds()) / static_cast<double>(groups.size() - i);
+        const double share = (end - clock.seconds()) / groups[i].order() / weights;
+        weights -= 1.0 / groups[i].order();
         if (share <= 0) break;
         const std::optional<OrbitModel> model = buildOrbitModel(problem, groups[i], kMaxEntries);
         if (!model) continue;

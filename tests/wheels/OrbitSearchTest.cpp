@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "wheeltool/Binomial.h"
 #include "wheeltool/CbcSolve.h"
@@ -32,6 +33,10 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
     }
     EXPECT_FALSE(buildOrbitModel({30, 6, 4}, {30, 15, 2}, 1'000'000))
         << "too large a model is refused";
+    std::vector<std::string> names;
+    for (const NumberGroup& g : groupsFor(16)) names.push_back(g.name());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"1x16", "1x15+1", "2x8", "3x5+1", "4x4", "5x3+1", "8x2"}));
 }
 
 // Branch and cut proves the smallest wheel under a group, and the wheel
