@@ -1,5 +1,6 @@
 #include "OrbitSearch.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 
@@ -24,6 +25,7 @@ constexpr int kExactColumns = 600;
 constexpr double kExactSlice = 20;
 // Row and column pairs a model may hold (two ints each, both ways).
 constexpr std::int64_t kMaxEntries = 30'000'000;
+
 using Clock = std::chrono::steady_clock;
 
 class Stopwatch {

@@ -5,12 +5,13 @@
 
 namespace trimel::wheels {
 
-// Search under a prescribed symmetry: for each group of groupsFor(v), in a
-// share of the time, the cheapest wheel the group maps onto itself — exact
-// by branch and cut when the group leaves few orbits, else by weighted
-// local search over orbits — and then the smallest of them polished
-// without the group by weightedSearch for the rest of the time. A given
-// `start` is only polished. Same contract as searchCovering.
+// Search under a prescribed symmetry: for each group of groupsFor(v), with
+// three quarters of the time shared in proportion to the orbits it leaves,
+// the cheapest wheel the group maps onto itself — by branch and cut first
+// when the orbits are few, then by weighted local search over orbits — and
+// then the smallest of them polished without the group by weightedSearch
+// for the rest of the time. A given `start` is only polished. Same contract
+// as searchCovering.
 Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                     std::uint64_t seed);
 
