@@ -1,9 +1,12 @@
+#include <algorithm>
 #include <charconv>
+#include <thread>
 #include <fstream>
 #include <ostream>
 
 #include "Commands.h"
 #include "Maker.h"
+#include "Steiner.h"
 #include "Targets.h"
 #include "WheelCheck.h"
 #include "WheelFile.h"
@@ -16,6 +19,7 @@ namespace {
 
 constexpr int kMakeNumbers = 49;      // the largest wheel `make` builds
 constexpr int kMakeTickets = 10000;   // what the program's tables take
+constexpr int kMaxJobs = 256;
 
 std::int64_t number(const std::string& option, const std::string& text, std::int64_t lo, std::int64_t hi) {
     std::int64_t value = 0;
@@ -42,6 +46,7 @@ struct Options {
 
 Options parse(const std::vector<std::string>& args) {
     Options o;
+    o.request.jobs = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, unsigned{kMaxJobs}));
     bool haveNumbers = false, haveGuarantee = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
@@ -59,6 +64,7 @@ Options parse(const std::vector<std::string>& args) {
         else if (name == "--split") r.split = static_cast<int>(number(name, value, 0, kMakeNumbers));
         else if (name == "--from") o.from = value;
         else if (name == "--method") r.method = methodNamed(value);
+        else if (name == "--jobs") r.jobs = static_cast<int>(number(name, value, 1, kMaxJobs));
         else if (name == "-o") o.output = value;
         else throw ArgumentError{"неизвестный параметр «" + name + "»"};
     }
@@ -71,13 +77,14 @@ Options parse(const std::vector<std::string>& args) {
     return o;
 }
 
-// A wheel to start from: it must be of the same numbers and guarantee, and whole.
+// A wheel to start from: whole, of the same guarantee, and on the same
+// numbers or more (then cut down to the numbers by point deletion).
 Tickets startFrom(const std::string& path, const MakeRequest& r) {
     const WheelFile f = readWheelFile(path);
-    if (!f.usable() || f.wheel.numberCount != r.v || f.wheel.guarantee != r.t)
+    if (!f.usable() || f.wheel.numberCount < r.v || f.wheel.guarantee != r.t)
         throw AppError(path + ": нужна исправная система на " + counted(r.v, "число", "числа", "чисел") +
-                       " с гарантией " + std::to_string(r.t));
-    return f.tickets;
+                       " или больше с гарантией " + std::to_string(r.t));
+    return f.wheel.numberCount == r.v ? f.tickets : restrictCovering(f.tickets, r.v);
 }
 
 }  // namespace

@@ -81,6 +81,13 @@ TEST(MakeCommand, WritesACheckedWheel) {
     EXPECT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(r.out.find(path + ": верна — система на 10 чисел: гарантия 4 при 6, 3 билета."), 0u) << r.out;
 
+    // A wheel on more numbers is a start for fewer: 4 if 6 on 9 from the
+    // one on 10, on any number of cores.
+    r = tool({"make", "--numbers", "9", "--guarantee", "4", "--from", path, "--jobs", "2", "--method", "anneal",
+              "-o", dir.file("w9.txt")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("Система на 9 чисел: гарантия 4 при 6, 3 билета — проверена"), std::string::npos) << r.err;
+
     // Without -o the wheel goes to standard output.
     r = tool({"make", "--numbers", "7", "--guarantee", "5"});
     EXPECT_EQ(r.out.rfind("Система на 7 чисел: гарантия 5 при 6, 1 билет\n7\n1\n5\n0\n", 0), 0u) << r.out;
@@ -99,6 +106,8 @@ TEST(MakeCommand, RefusesBadArguments) {
              {"make", "--numbers", "22", "--guarantee", "3", "--tickets"},
              {"make", "--numbers", "22", "--guarantee", "4", "--split", "10"},
              {"make", "--numbers", "22", "--guarantee", "3", "--colour", "red"},
+             {"make", "--numbers", "22", "--guarantee", "3", "--jobs", "0"},
+             {"make", "--numbers", "22", "--guarantee", "3", "--method", "guess"},
          }) {
         const Result r = tool(args);
         EXPECT_EQ(r.code, 2);
