@@ -34,8 +34,9 @@ std::int64_t number(const std::string& option, const std::string& text, std::int
 Method methodNamed(const std::string& name) {
     if (name == "anneal") return Method::Anneal;
     if (name == "weighted") return Method::Weighted;
+    if (name == "threshold") return Method::Threshold;
     if (name == "orbits") return Method::Orbits;
-    throw ArgumentError{"--method: нужно anneal, weighted или orbits, а не «" + name + "»"};
+    throw ArgumentError{"--method: нужно anneal, weighted, threshold или orbits, а не «" + name + "»"};
 }
 
 struct Options {

@@ -6,6 +6,7 @@
 #include "Steiner.h"
 #include "Targets.h"
 #include "Portfolio.h"
+#include "ThresholdSearch.h"
 #include "WeightedSearch.h"
 
 namespace trimel::wheels {
@@ -40,6 +41,7 @@ SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop
 SearchMethod methodFor(Method method) {
     switch (method) {
         case Method::Anneal: return searchCovering;
+        case Method::Threshold: return thresholdSearch;
         case Method::Orbits: return weightedSearch;
         default: return weightedSearch;
     }
@@ -50,11 +52,16 @@ SearchMethod methodFor(Method method) {
 // Left to choose: the method that reaches the smallest wheels in the
 // benchmark for this kind of covering, and another beside it on every
 // third core, since no one method wins every case.
-std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec&) {
+std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& problem) {
+    // "5 if 6" is the weighted search's; wherever a ticket serves more
+    // draws, the adaptive acceptance's.
+    const bool weighted = problem.p == kTicketSize && problem.t == 5;
+    const SearchMethod first = weighted ? weightedSearch : thresholdSearch;
+    const SearchMethod second = weighted ? thresholdSearch : weightedSearch;
     std::vector<SearchMethod> methods;
     for (int i = 0; i < std::max(jobs, 1); ++i) {
         if (method != Method::Choose) methods.push_back(methodFor(method));
-        else methods.push_back(i % 3 == 2 ? searchCovering : weightedSearch);
+        else methods.push_back(i % 3 == 2 ? second : first);
     }
     return methods;
 }

@@ -10,7 +10,7 @@ namespace trimel::wheels {
 
 // How a wheel is searched: left to choose, the tool picks what works best
 // for the guarantee and size.
-enum class Method { Choose, Anneal, Weighted, Orbits };
+enum class Method { Choose, Anneal, Weighted, Threshold, Orbits };
 
 struct MakeRequest {
     int v = 0;               // numbers

@@ -8,6 +8,7 @@
 #include "wheeltool/Maker.h"
 #include "wheeltool/Steiner.h"
 #include "wheeltool/Targets.h"
+#include "wheeltool/ThresholdSearch.h"
 #include "wheeltool/WeightedSearch.h"
 
 using namespace trimel::wheels;
@@ -98,16 +99,18 @@ TEST(Search, SplitWheelJoinsItsSides) {
     EXPECT_EQ(splitOf(r), 0);
 }
 
-// The weighted search, alone and beside the annealer on two threads,
-// reaches known sizes in seconds; its result covers.
-TEST(Search, WeightedSearchAndPortfolioReachKnownSizes) {
+// The weighted search and the adaptive acceptance, alone and beside the
+// annealer on two threads, reach known sizes in seconds; results cover.
+TEST(Search, NewSearchesAndPortfolioReachKnownSizes) {
     for (const auto& [v, p, t, target] : {std::tuple{13, 6, 4, 10}, std::tuple{11, 6, 5, 22}, std::tuple{12, 4, 3, 6}}) {
         SCOPED_TRACE(testing::Message() << t << " if " << p << " on " << v);
         SearchLimits limits;
         limits.target = target;
-        const Tickets alone = weightedSearch({v, p, t}, {}, limits, 5);
-        EXPECT_EQ(static_cast<int>(alone.size()), target);
-        EXPECT_EQ(uncoveredCount({v, p, t}, alone), 0);
+        for (SearchMethod method : {weightedSearch, thresholdSearch}) {
+            const Tickets alone = method({v, p, t}, {}, limits, 5);
+            EXPECT_EQ(static_cast<int>(alone.size()), target);
+            EXPECT_EQ(uncoveredCount({v, p, t}, alone), 0);
+        }
         const Tickets both = searchInParallel({weightedSearch, searchCovering}, {v, p, t}, {}, limits, 5);
         EXPECT_EQ(static_cast<int>(both.size()), target);
         if (p == 6) {
