@@ -7,7 +7,7 @@
 
 #include "UiFixture.h"
 #include "skin/Fade.h"
-#include "skin/sCustomButton.h"
+#include "skinwidgets/sCustomButton.h"
 #include "ui/Buttons.h"
 #include "ui/Look.h"
 

@@ -15,7 +15,7 @@
 
 #include "UiFixture.h"
 #include "domain/IntText.h"
-#include "tests/Unreadable.h"
+#include "Unreadable.h"
 #include "ui/GridView.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
