@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include "ui/About.h"
+#include "ui/ApplicationTitle.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
 #include "ui/prog.h"

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <algorithm>
+#include <climits>
 
+#include "domain/Favourites.h"
 #include "ui/Buttons.h"
-#include "ui/Favourites.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 
@@ -42,7 +44,7 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
 void TForm2::sButton1Click() {
     bool parsed = false;
     guarded(program_.reporter(), [&] {
-        enterFavourites(program_.state, LabeledEdit1->text());
+        enterFavourites(program_.state, LabeledEdit1->text().toStdU16String());
         parsed = true;
     });
     if (parsed) hide();  // a bad group keeps the window open for correction
