@@ -54,6 +54,14 @@ void startUp(Program& program) {
     program.creationOrder_ << program.form3_->objectName();
     program.form4_ = std::make_unique<TForm4>(program);
     program.creationOrder_ << program.form4_->objectName();
+
+    // The windows know only themselves: what one decides, the others are
+    // told here.
+    TForm1* main = program.form1_.get();
+    QObject::connect(program.form40_.get(), &TForm40::closed, main, [main] { main->setEnabled(true); });
+    QObject::connect(program.form4_.get(), &TForm4::wheelsChosen, main, &TForm1::showChosenSizes);
+    QObject::connect(program.form4_.get(), &TForm4::wheelsChosen, program.form2_.get(),
+                     [form = program.form2_.get()](int firstSize, int) { form->limitToPart(firstSize); });
     program.form1_->show();
 }
 

@@ -1,3 +1,4 @@
+// The favourite numbers window ("Ввод любимых чисел", form TForm2).
 #include "ui/fav.h"
 
 #include <QAbstractButton>
@@ -39,6 +40,10 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
                                  QRect(288, 80, 91, 25)});
     connect(sButton1, &QAbstractButton::clicked, this, &TForm2::sButton1Click);
     setTabOrder(LabeledEdit1, sButton1);
+}
+
+void TForm2::limitToPart(int size) {
+    LabeledEdit1->setTypingLimit(static_cast<int>(std::clamp<qint64>(2 * qint64(size), 0, INT_MAX)));
 }
 
 void TForm2::sButton1Click() {

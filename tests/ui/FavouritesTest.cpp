@@ -72,7 +72,7 @@ private slots:
         state.size1 = 150;
         TForm2* form = s.p().form2();
         form->LabeledEdit1->setText(QString("07").repeated(150));
-        form->sButton1Click();
+        QTest::mouseClick(form->sButton1, Qt::LeftButton);
         QVERIFY(s.shown.empty());
         for (int k = 1; k <= kFavourites; ++k) QCOMPARE(state.favourites[k], 7);
         QCOMPARE(state.favourites[0], 0);

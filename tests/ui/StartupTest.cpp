@@ -74,7 +74,7 @@ private slots:
         Started s;
         QVERIFY(s.shown.empty());
         QCOMPARE(s.p().state.wheelCount, 0);
-        s.p().form1()->sButton2Click();
+        QTest::mouseClick(s.p().form1()->sButton2, Qt::LeftButton);
         QVERIFY(s.p().form4()->isVisible());
         for (int n = 1; n <= 6; ++n) QCOMPARE(s.p().form4()->listBox(n)->count(), 0);
     }
