@@ -30,7 +30,7 @@ constexpr int kPartSizeLimit = 2;  // characters a part size may be typed with
 
 TForm1::TForm1(Program& program) : QWidget(nullptr), program_(program) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Тримель v1.2"));
+    setWindowTitle(QStringLiteral("Тримель v" TRIMEL_VERSION));
     useWindowLook(this, 11);
     resize(kDesignWidth, kDesignHeight);
     // Below this the draws grid would vanish and the bottom controls would

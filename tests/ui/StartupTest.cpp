@@ -39,7 +39,7 @@ private slots:
         QVERIFY(s.shown.empty());
 
         TForm1* main = p.form1();
-        QCOMPARE(main->windowTitle(), QString("Тримель v1.2"));
+        QCOMPARE(main->windowTitle(), QString("Тримель v" TRIMEL_VERSION));
         QCOMPARE(main->size(), QSize(897, 516));
         QVERIFY(main->sButton1->isEnabled() && main->sButton2->isEnabled() && main->sButton3->isEnabled());
         QVERIFY(!main->sButton4->isEnabled());
