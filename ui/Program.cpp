@@ -14,10 +14,6 @@
 #include "ui/prog.h"
 #include "ui/sys.h"
 
-#ifndef TRIMEL_SOURCE_DIR
-#define TRIMEL_SOURCE_DIR ""
-#endif
-
 namespace trimel::ui {
 
 Program::Program(const std::string& executablePath)
@@ -34,12 +30,12 @@ Program::~Program() = default;
 
 QUrl Program::guideUrl() const {
     // Installed: in the data folder, found from the program's own folder.
-    // Run from a build folder: in the source tree.
+    // Run from a build folder: docs/ beside it, which links to the sources'.
     const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                         : QFileInfo(QString::fromStdString(executablePath_)).absolutePath();
     const QString installed = appDir + QStringLiteral("/" TRIMEL_GUIDE_FROM_PROGRAM "/index.html");
-    const QString path = QDir::cleanPath(QFile::exists(installed) ? installed
-                                                                  : QStringLiteral(TRIMEL_SOURCE_DIR "/docs/index.html"));
+    const QString path =
+        QDir::cleanPath(QFile::exists(installed) ? installed : appDir + QStringLiteral("/docs/index.html"));
     return QUrl::fromLocalFile(path);
 }
 
