@@ -104,7 +104,7 @@ void BM_PlayClick(benchmark::State& st) {
     std::uint32_t seed = 1;
     p.seed = [&seed] { return seed++; };
     for (auto _ : st) {
-        p.form1()->sButton4Click();
+        p.form1()->sButton4->click();
         p.form1()->repaint();
         p.form3()->repaint();
     }

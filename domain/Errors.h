@@ -50,12 +50,8 @@ int ioCodeFromErrno(int err);
 IoError ioErrorFromErrno(int err);
 
 // The text of the default error report: the message, with a full stop
-// appended when its last character comes after '.' in code order.
+// appended when its last character comes after '.' in code order. The
+// command-line tools quote the program's messages with it too.
 std::string errorReportText(const std::string& message);
-
-// The application's title from the executable's path: the file name
-// without its folder, cut at its first full stop, every character after
-// the first in lower case.
-std::string applicationTitle(const std::string& executablePath);
 
 }  // namespace trimel

@@ -7,8 +7,7 @@
 
 namespace trimel {
 
-// Decimal text appended in place; the number's own text is short enough to
-// stay inside the string's buffer.
+// Appends the decimal text of `value`.
 inline void appendDecimal(std::string& out, std::int64_t value) { out += intToStr(value); }
 
 // A drawn number as the draws grid lists it: below 10 with a leading 0,

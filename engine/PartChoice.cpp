@@ -49,7 +49,7 @@ void choosePassParts(WorkTables& w, const Favourites& favourites, const RunParts
     if (run.P1 != run.N) drawDistinct(w.random, run.N, run.P2, w.lists[1], w.chosen);
 
     const std::int32_t sizes[2] = {run.P1, run.P2};
-    for (int part = 0; part < 2; ++part) {
+    for (std::size_t part = 0; part < 2; ++part) {
         const std::int32_t last = std::min(sizes[part], kPartListSize);
         for (std::int32_t j = 1; j <= last; ++j)
             w.partSets[part].add(w.lists[part][static_cast<std::size_t>(j)]);

@@ -19,11 +19,10 @@ installed && fail "trimel is installed on this machine already; remove it first 
 
 # Debian's own hardening flags, as a Debian build passes them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DTRIMEL_GUI=ON -DTRIMEL_TESTS=OFF -DTRIMEL_BENCH=OFF -DTRIMEL_WERROR=ON \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake --build "$build" -j"$(nproc)"
+# The package preset, with them in the flags a fresh configure starts from.
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" cmake --preset package --fresh
+cmake --build --preset package -j"$(nproc)"
 rm -f "$build"/trimel_*.deb
 (cd "$build" && cpack -G DEB)
 debs=("$build"/trimel_*.deb)

@@ -16,6 +16,7 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream x11-utils
   openbox wmctrl imagemagick  # the smoke test on a virtual X screen
   clang libclang-rt-dev       # the fuzz targets (libFuzzer and its sanitizers)
+  clang-format                # the formatting check
 )
 
 missing=()

@@ -51,7 +51,7 @@ public:
     std::function<std::uint32_t()> seed = clockSeed;
 
     // The program's own user guide, docs/index.html: the installed one,
-    // else the source tree's.
+    // else the one beside the program in its build folder.
     QUrl guideUrl() const;
 
     // The windows, created once by startUp() and kept to the end.

@@ -1,3 +1,4 @@
+// The main window ("Тримель", form TForm1).
 #include "ui/polov.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,7 @@ constexpr int kPartSizeLimit = 2;  // characters a part size may be typed with
 
 TForm1::TForm1(Program& program) : QWidget(nullptr), program_(program) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Тримель v1.2"));
+    setWindowTitle(QStringLiteral("Тримель v" TRIMEL_VERSION));
     useWindowLook(this, 11);
     resize(kDesignWidth, kDesignHeight);
     // Below this the draws grid would vanish and the bottom controls would
@@ -223,6 +224,12 @@ void TForm1::sButton1Click() {
         LabeledEdit2->setText(QString::fromStdString(result.part2Text));
         if (!result.notice.empty()) program_.reporter().notice(result.notice);
     });
+}
+
+void TForm1::showChosenSizes(int firstSize, int secondSize) {
+    LabeledEdit1->setText(QString::number(firstSize));
+    LabeledEdit2->setText(QString::number(secondSize));
+    sButton4->setEnabled(true);
 }
 
 void TForm1::sButton2Click() { program_.form4()->fillAndShow(); }

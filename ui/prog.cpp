@@ -1,3 +1,4 @@
+// The forecast window (form TForm3; its title is the forecast's caption).
 #include "ui/prog.h"
 
 #include <QLabel>
