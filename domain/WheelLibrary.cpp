@@ -32,38 +32,65 @@ bool twelveDigits(std::string_view line) {
     return all;
 }
 
-// A header line is converted whole. A line longer than the reader keeps
-// holds no value worth having; it is quoted as far as it was kept.
-std::int32_t lineToInt(std::string_view line, bool cut) {
-    if (cut) throw ConvertError(convertErrorMessage(std::string(line) + "…"));
-    return strToInt(line);
+// Where a line failed: the line, its columns and what they hold; the
+// line's text is copied before the file reads on to tell if it was the last.
+void placeError(AppError& e, TextFile& file, int line, int first, int last, std::string field,
+                std::string_view text) {
+    FilePlace place{line, first, last, std::move(field), std::string(text), false};
+    place.lastLine = nothingFollows(file);
+    e.setPlace(std::move(place));
 }
 
-std::int32_t nextLineToInt(TextFile& file) {
-    const std::string_view line = file.readLine();
-    return lineToInt(line, file.lineCut());
+// A header line is converted whole. A line longer than the reader keeps
+// holds no value worth having; it is quoted as far as it was kept.
+std::int32_t lineToInt(TextFile& file, std::string_view line, bool cut, int lineNumber, const char* field) {
+    try {
+        if (cut) throw ConvertError(convertErrorMessage(std::string(line) + "…"));
+        return strToInt(line);
+    } catch (ConvertError& e) {
+        placeError(e, file, lineNumber, 1, std::max(1, static_cast<int>(line.size())), field, line);
+        throw;
+    }
 }
+
+std::int32_t nextLineToInt(TextFile& file, int lineNumber, const char* field) {
+    const std::string_view line = file.readLine();
+    return lineToInt(file, line, file.lineCut(), lineNumber, field);
+}
+
+constexpr int kHeaderLines = 5;
 
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
                                                             std::size_t{kMaxTickets})));
-    while (!file.atEnd()) {
-        if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
-            if (notify)
-                notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
-                       " билетов: лишние строки пропущены.");
-            return;
+    std::string_view line;
+    try {
+        while (!file.atEnd()) {
+            if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
+                if (notify)
+                    notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
+                           " билетов: лишние строки пропущены.");
+                return;
+            }
+            line = file.readLine();
+            Ticket& ticket = wheel.tickets.emplace_back();
+            if (twelveDigits(line)) {  // the way wheel files are written
+                for (std::size_t p = 1; p <= kTicketPositions; ++p)
+                    ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
+                continue;
+            }
+            for (int p = 1; p <= kTicketPositions; ++p)
+                ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
         }
-        const std::string_view line = file.readLine();
-        Ticket& ticket = wheel.tickets.emplace_back();
-        if (twelveDigits(line)) {  // the way wheel files are written
-            for (std::size_t p = 1; p <= kTicketPositions; ++p)
-                ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
-            continue;
-        }
-        for (int p = 1; p <= kTicketPositions; ++p)
-            ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
+    } catch (ConvertError& e) {
+        // The first position, in the reader's order, that does not convert.
+        int p = 1;
+        std::int32_t value = 0;
+        while (p < kTicketPositions && tryStrToInt(columns(line, 2 * p - 1, 2), value)) ++p;
+        placeError(e, file, kHeaderLines + static_cast<int>(wheel.tickets.size()), 2 * p - 1, 2 * p,
+                   "позиция " + intToStr(p), line);
+        throw;
     }
 }
 
@@ -71,10 +98,10 @@ void readWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     file.readLine();  // the first line is a title, not read
     const std::string_view countLine = file.readLine();
     wheel = Wheel{};
-    wheel.numberCount = lineToInt(countLine, file.lineCut());
-    wheel.ticketCount = nextLineToInt(file);
-    wheel.guarantee = nextLineToInt(file);
-    wheel.spare = nextLineToInt(file);
+    wheel.numberCount = lineToInt(file, countLine, file.lineCut(), 2, "число номеров");
+    wheel.ticketCount = nextLineToInt(file, 3, "число билетов");
+    wheel.guarantee = nextLineToInt(file, 4, "гарантия");
+    wheel.spare = nextLineToInt(file, 5, "запасное значение");
     loadWheel(wheel, file, name, notify);
 }
 
