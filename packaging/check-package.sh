@@ -19,7 +19,8 @@ installed && fail "trimel is installed on this machine already; remove it first 
 
 # Debian's own hardening flags, as a Debian build passes them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+# No prefix named: the package must go under /usr by itself.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DTRIMEL_GUI=ON -DTRIMEL_TESTS=OFF -DTRIMEL_BENCH=OFF -DTRIMEL_WERROR=ON \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
@@ -31,6 +32,7 @@ debs=("$build"/trimel_*.deb)
 deb="$PWD/${debs[0]}"
 
 dpkg-deb -I "$deb"
+if dpkg-deb -c "$deb" | grep -q ' \./usr/local/'; then fail "the package installs under /usr/local"; fi
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
 for need in libqt6widgets6 libqt6gui6 fonts-liberation; do
