@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFont>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -104,7 +105,11 @@ void printGrid(const GridView& grid, const QString& caption, QPrinter& printer) 
     }
     html += QStringLiteral("</table>");
     QTextDocument document;
-    document.setDefaultFont(grid.font());
+    // The window's family at a size meant for paper: its pixel size would
+    // print at the printer's resolution, far too small.
+    QFont font = grid.font();
+    font.setPointSize(11);
+    document.setDefaultFont(font);
     document.setHtml(html);
     printer.setDocName(caption);
     document.print(&printer);
