@@ -112,7 +112,8 @@ void reportRefusal(const AppError& e, const std::string& path, std::vector<std::
     const FilePlace& f = *e.place();
     out.push_back("  строка " + intToStr(f.line) + ", столбцы " + intToStr(f.firstColumn) + "–" +
                   intToStr(f.lastColumn) + " (" + f.field + "): " + programSays);
-    out.push_back("  строка: «" + toValidUtf8(f.lineText) + "»");
+    // Quoted as the program quotes a file: a control character would act on the terminal.
+    out.push_back("  строка: «" + visibleText(f.lineText) + "»");
     if (const std::string h = hint(e, f, startsWithBom(path)); !h.empty()) out.push_back("  " + h);
     // A history has no delimiters; a results file as published has them.
     if (f.lineText.find_first_of(",;\t") != std::string::npos)

@@ -26,7 +26,7 @@ std::string percent(std::uint64_t part, std::uint64_t whole) {
 // Where the reader failed, with a hint for the usual slips.
 void reportPlace(const FilePlace& f, std::ostream& out) {
     out << "  строка " << f.line << ", столбцы " << f.firstColumn << "–" << f.lastColumn << " (" << f.field
-        << "): «" << toValidUtf8(f.lineText) << "»\n";
+        << "): «" << visibleText(f.lineText) << "»\n";  // control characters shown as the program shows them
     const std::string_view text = columns(f.lineText, f.firstColumn, f.lastColumn - f.firstColumn + 1);
     if (f.lineText.empty())
         out << (f.lastLine ? "  Пустая строка в конце файла: удалите её.\n" : "  Пустая строка: удалите её.\n");
