@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "Errors.h"
@@ -32,65 +33,38 @@ bool twelveDigits(std::string_view line) {
     return all;
 }
 
-// Where a line failed: the line, its columns and what they hold; the
-// line's text is copied before the file reads on to tell if it was the last.
-void placeError(AppError& e, TextFile& file, int line, int first, int last, std::string field,
-                std::string_view text) {
-    FilePlace place{line, first, last, std::move(field), std::string(text), false};
-    place.lastLine = nothingFollows(file);
-    e.setPlace(std::move(place));
-}
-
 // A header line is converted whole. A line longer than the reader keeps
 // holds no value worth having; it is quoted as far as it was kept.
-std::int32_t lineToInt(TextFile& file, std::string_view line, bool cut, int lineNumber, const char* field) {
-    try {
-        if (cut) throw ConvertError(convertErrorMessage(std::string(line) + "…"));
-        return strToInt(line);
-    } catch (ConvertError& e) {
-        placeError(e, file, lineNumber, 1, std::max(1, static_cast<int>(line.size())), field, line);
-        throw;
-    }
+std::int32_t lineToInt(std::string_view line, bool cut) {
+    if (cut) throw ConvertError(convertErrorMessage(std::string(line) + "…"));
+    return strToInt(line);
 }
 
-std::int32_t nextLineToInt(TextFile& file, int lineNumber, const char* field) {
+std::int32_t nextLineToInt(TextFile& file) {
     const std::string_view line = file.readLine();
-    return lineToInt(file, line, file.lineCut(), lineNumber, field);
+    return lineToInt(line, file.lineCut());
 }
-
-constexpr int kHeaderLines = 5;
 
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
                                                             std::size_t{kMaxTickets})));
-    std::string_view line;
-    try {
-        while (!file.atEnd()) {
-            if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
-                if (notify)
-                    notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
-                           " билетов: лишние строки пропущены.");
-                return;
-            }
-            line = file.readLine();
-            Ticket& ticket = wheel.tickets.emplace_back();
-            if (twelveDigits(line)) {  // the way wheel files are written
-                for (std::size_t p = 1; p <= kTicketPositions; ++p)
-                    ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
-                continue;
-            }
-            for (int p = 1; p <= kTicketPositions; ++p)
-                ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
+    while (!file.atEnd()) {
+        if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
+            if (notify)
+                notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
+                       " билетов: лишние строки пропущены.");
+            return;
         }
-    } catch (ConvertError& e) {
-        // The first position, in the reader's order, that does not convert.
-        int p = 1;
-        std::int32_t value = 0;
-        while (p < kTicketPositions && tryStrToInt(columns(line, 2 * p - 1, 2), value)) ++p;
-        placeError(e, file, kHeaderLines + static_cast<int>(wheel.tickets.size()), 2 * p - 1, 2 * p,
-                   "позиция " + intToStr(p), line);
-        throw;
+        const std::string_view line = file.readLine();
+        Ticket& ticket = wheel.tickets.emplace_back();
+        if (twelveDigits(line)) {  // the way wheel files are written
+            for (std::size_t p = 1; p <= kTicketPositions; ++p)
+                ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
+            continue;
+        }
+        for (int p = 1; p <= kTicketPositions; ++p)
+            ticket[static_cast<std::size_t>(p)] = fieldToInt(columns(line, 2 * p - 1, 2));
     }
 }
 
@@ -98,11 +72,40 @@ void readWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     file.readLine();  // the first line is a title, not read
     const std::string_view countLine = file.readLine();
     wheel = Wheel{};
-    wheel.numberCount = lineToInt(file, countLine, file.lineCut(), 2, "число номеров");
-    wheel.ticketCount = nextLineToInt(file, 3, "число билетов");
-    wheel.guarantee = nextLineToInt(file, 4, "гарантия");
-    wheel.spare = nextLineToInt(file, 5, "запасное значение");
+    wheel.numberCount = lineToInt(countLine, file.lineCut());
+    wheel.ticketCount = nextLineToInt(file);
+    wheel.guarantee = nextLineToInt(file);
+    wheel.spare = nextLineToInt(file);
     loadWheel(wheel, file, name, notify);
+}
+
+constexpr int kHeaderLines = 5;  // the title and the four values
+
+// Where reading `wheel` from the file failed: the file is read again up to
+// the failing line, a header line whole or the first ticket position, in
+// the reader's order, that does not convert.
+std::optional<FilePlace> failedPlace(const std::string& path, const Wheel& wheel) {
+    static constexpr const char* fields[] = {"число номеров", "число билетов", "гарантия", "запасное значение"};
+    TextFile file(path);
+    file.readLine();
+    FilePlace place;
+    std::int32_t value = 0;
+    for (int line = 2; line <= kHeaderLines && place.line == 0; ++line) {
+        const std::string_view text = file.readLine();
+        if (file.lineCut() || !tryStrToInt(text, value))
+            place = {line, 1, std::max(1, static_cast<int>(text.size())), fields[line - 2], std::string(text), false};
+    }
+    const int line = kHeaderLines + static_cast<int>(wheel.tickets.size());
+    for (int at = kHeaderLines + 1; at <= line && place.line == 0; ++at) {
+        const std::string_view text = file.readLine();
+        if (at < line) continue;
+        int p = 1;
+        while (p < kTicketPositions && tryStrToInt(columns(text, 2 * p - 1, 2), value)) ++p;
+        place = {line, 2 * p - 1, 2 * p, "позиция " + intToStr(p), std::string(text), false};
+    }
+    if (place.line == 0) return std::nullopt;
+    place.lastLine = nothingFollows(file);
+    return place;
 }
 
 }  // namespace
@@ -154,8 +157,17 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
 
 void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
                    const Notify& notify) {
-    TextFile file(path);
-    readWheel(wheel, file, name, notify);
+    try {
+        TextFile file(path);
+        readWheel(wheel, file, name, notify);
+    } catch (ConvertError& e) {
+        // A second read that fails itself leaves the error as it was.
+        try {
+            if (auto place = failedPlace(path, wheel)) e.setPlace(std::move(*place));
+        } catch (const AppError&) {
+        }
+        throw;
+    }
 }
 
 }  // namespace trimel
