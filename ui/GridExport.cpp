@@ -4,10 +4,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "ui/GridView.h"
 #include "ui/Program.h"
@@ -92,27 +97,76 @@ bool saveTextFile(const QString& path, const QString& text) {
 void printGrid(const GridView& grid, const QString& caption, QPrinter& printer) {
     const TextGridModel& model = *grid.gridModel();
     const int rows = shownRows(grid), cols = shownCols(grid);
-    QString html = QStringLiteral("<h3>") + caption.toHtmlEscaped() +
-                   QStringLiteral("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">");
-    for (int r = 0; r < rows; ++r) {
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < cols; ++c) {
-            const bool fixed = (r == 0 && model.hasHeaderRow()) || (c == 0 && model.hasHeaderColumn());
-            html += fixed ? QStringLiteral("<td bgcolor=\"#e0e0e0\">") : QStringLiteral("<td>");
-            html += grid.shownCell(c, r).toHtmlEscaped() + QStringLiteral("</td>");
-        }
-        html += QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    QTextDocument document;
-    // The window's family at a size meant for paper: its pixel size would
-    // print at the printer's resolution, far too small.
-    QFont font = grid.font();
-    font.setPointSize(11);
-    document.setDefaultFont(font);
-    document.setHtml(html);
+    const bool headerRow = model.hasHeaderRow();
     printer.setDocName(caption);
-    document.print(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+
+    // The window's family at a size meant for paper: its pixel size would
+    // print at the printer's resolution, far too small. A grid of 10000
+    // draws is drawn row by row, a page at a time, never laid out whole.
+    QFont font = grid.font();
+    font.setPointSize(10);
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(font, &printer);
+    const int pad = metrics.averageCharWidth() / 2 + 1;
+    const int rowHeight = metrics.height() + 2 * pad;
+    std::vector<int> widths(static_cast<std::size_t>(cols), 0);
+    std::vector<QString> texts(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            QString& text = texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
+            text = grid.shownCell(c, r);
+            widths[static_cast<std::size_t>(c)] =
+                std::max(widths[static_cast<std::size_t>(c)], metrics.horizontalAdvance(text) + 2 * pad);
+        }
+    const int tableWidth = std::accumulate(widths.begin(), widths.end(), 0);
+
+    const QRect area(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    // A table wider than the page is drawn smaller; its rows then take less height too.
+    const double scale = tableWidth > area.width() ? double(area.width()) / tableWidth : 1.0;
+    const int captionHeight = rowHeight * 2;
+    const int bodyRows = headerRow ? rows - 1 : rows;
+    const int perPage = std::max(1, int((area.height() / scale - captionHeight) / rowHeight) - (headerRow ? 1 : 0));
+    const int pages = std::max(1, (bodyRows + perPage - 1) / perPage);
+
+    const auto drawRow = [&](int r, int y) {
+        int x = 0;
+        for (int c = 0; c < cols; ++c) {
+            const int w = widths[static_cast<std::size_t>(c)];
+            const QRect cell(x, y, w, rowHeight);
+            if ((r == 0 && headerRow) || (c == 0 && model.hasHeaderColumn()))
+                painter.fillRect(cell, QColor(0xe0, 0xe0, 0xe0));
+            painter.drawRect(cell);
+            painter.drawText(cell.adjusted(pad, 0, -pad, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]);
+            x += w;
+        }
+    };
+    // Pages the print dialog left out are skipped.
+    const int from = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const int to = printer.toPage() > 0 ? std::min(printer.toPage(), pages) : pages;
+    for (int page = from; page <= to; ++page) {
+        if (page > from) printer.newPage();
+        painter.save();
+        painter.scale(scale, scale);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setFont(bold);
+        painter.drawText(QRect(0, 0, int(area.width() / scale), rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         pages > 1 ? caption + QStringLiteral(" (лист %1 из %2)").arg(page).arg(pages) : caption);
+        painter.setFont(font);
+        int y = captionHeight;
+        if (headerRow) {
+            drawRow(0, y);
+            y += rowHeight;
+        }
+        const int first = (page - 1) * perPage;
+        for (int i = first; i < std::min(bodyRows, first + perPage); ++i, y += rowHeight)
+            drawRow(i + (headerRow ? 1 : 0), y);
+        painter.restore();
+    }
+    painter.end();
 }
 
 void addGridMenu(GridView& grid, Program& program, std::function<QString()> caption) {

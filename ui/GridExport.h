@@ -23,8 +23,8 @@ QString gridCsv(const GridView& grid);
 // the old file whole. False when it fails.
 bool saveTextFile(const QString& path, const QString& text);
 
-// Prints the grid as shown under a caption, one table over as many pages
-// as it takes.
+// Prints the grid as shown under a caption, over as many pages as it takes,
+// the header row on every page; a grid wider than the page is drawn smaller.
 void printGrid(const GridView& grid, const QString& caption, QPrinter& printer);
 
 // Gives the grid its context menu: "Копировать" (the selection, or the

@@ -139,8 +139,19 @@ private slots:
         printGrid(*p.forecast()->StringGrid1, p.forecast()->windowTitle(), printer);
         const QByteArray pdf = contents(printer.outputFileName());
         QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains("/Count 1"));  // one page
+        QVERIFY(pdf.contains("/Count 1\n"));  // one page
         QVERIFY(pdf.contains("/Title"));
+
+        // A long grid goes over pages.
+        TextGrid draws(5, 1001, 60, 1, 0);
+        for (int r = 0; r < draws.rowCount(); ++r) draws.setCell(0, r, std::to_string(r));
+        GridView view(draws, 15, Qt::red);
+        printer.setOutputFileName(p.dir.path("draws.pdf"));
+        printGrid(view, "Тиражи", printer);
+        const QByteArray many = contents(printer.outputFileName());
+        const int at = many.indexOf("/Count ");
+        QVERIFY(at > 0);
+        QVERIFY(many.mid(at + 7, 3).toInt() > 10);
     }
 };
 
