@@ -21,8 +21,8 @@ constexpr std::size_t kCommandColumn = 8;  // where a command's description star
 
 // Characters as the terminal shows them, not bytes.
 std::size_t shownLength(const std::string& s) {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string padded(const std::string& s, std::size_t width) {
@@ -30,23 +30,30 @@ std::string padded(const std::string& s, std::size_t width) {
     return s + std::string(n < width ? width - n : 1, ' ');
 }
 
-bool isHelp(const std::string& a) { return a == "--help" || a == "-h"; }
+bool isHelp(const std::string& a) {
+    return a == "--help" || a == "-h";
+}
 
 }  // namespace
 
 Command::Command(std::string name, std::string synopsis, std::string about)
     : name_(std::move(name)), synopsis_(std::move(synopsis)), about_(std::move(about)) {}
 
-void Command::option(std::vector<std::string> names, std::string shown, std::string help, Take take) {
-    options_.push_back({std::move(names), std::move(shown), std::move(help), std::move(take), nullptr});
+void Command::option(std::vector<std::string> names, std::string shown, std::string help,
+                     Take take) {
+    options_.push_back(
+        {std::move(names), std::move(shown), std::move(help), std::move(take), nullptr});
 }
 
 void Command::flag(std::vector<std::string> names, std::string help, std::function<void()> set) {
     std::string shown = names.front();
-    options_.push_back({std::move(names), std::move(shown), std::move(help), nullptr, std::move(set)});
+    options_.push_back(
+        {std::move(names), std::move(shown), std::move(help), nullptr, std::move(set)});
 }
 
-void Command::note(std::string text) { notes_.push_back(std::move(text)); }
+void Command::note(std::string text) {
+    notes_.push_back(std::move(text));
+}
 
 const Command::Option* Command::find(const std::string& name) const {
     for (const Option& o : options_)
@@ -59,7 +66,8 @@ std::string Command::help() const {
     for (const Option& o : options_) {
         // A help of several lines continues under its first.
         std::string help = o.help;
-        for (std::size_t at = 0; (at = help.find('\n', at)) != std::string::npos; at += kOptionColumn + 3)
+        for (std::size_t at = 0; (at = help.find('\n', at)) != std::string::npos;
+             at += kOptionColumn + 3)
             help.insert(at + 1, kOptionColumn + 2, ' ');
         s += "  " + padded(o.shown, kOptionColumn) + help + "\n";
     }
@@ -84,14 +92,19 @@ void Command::parse(const std::vector<std::string>& args) const {
             o->set();
             continue;
         }
-        if (eq != std::string::npos) o->take(a.substr(eq + 1));
-        else if (i + 1 < args.size()) o->take(args[++i]);
-        else throw UsageError{"после " + name + " нужно значение."};
+        if (eq != std::string::npos)
+            o->take(a.substr(eq + 1));
+        else if (i + 1 < args.size())
+            o->take(args[++i]);
+        else
+            throw UsageError{"после " + name + " нужно значение."};
     }
 }
 
-Command& Tool::command(std::string name, std::string synopsis, std::string about, std::function<int()> run) {
-    commands_.emplace_back(Command(std::move(name), std::move(synopsis), std::move(about)), std::move(run));
+Command& Tool::command(std::string name, std::string synopsis, std::string about,
+                       std::function<int()> run) {
+    commands_.emplace_back(Command(std::move(name), std::move(synopsis), std::move(about)),
+                           std::move(run));
     return commands_.back().first;
 }
 
@@ -99,7 +112,8 @@ std::string Tool::usage() const {
     std::string s;
     const std::string first = "Использование: ";
     for (std::size_t i = 0; i < commands_.size(); ++i)
-        s += (i == 0 ? first : std::string(shownLength(first), ' ')) + name_ + " " + commands_[i].first.synopsis() + "\n";
+        s += (i == 0 ? first : std::string(shownLength(first), ' ')) + name_ + " " +
+             commands_[i].first.synopsis() + "\n";
     return s;
 }
 
@@ -115,7 +129,8 @@ int Tool::run(const std::vector<std::string>& args, std::ostream& out, std::ostr
     try {
         if (args.empty()) {
             std::string names;
-            for (const auto& [c, run] : commands_) names += (names.empty() ? "" : " или ") + c.name();
+            for (const auto& [c, run] : commands_)
+                names += (names.empty() ? "" : " или ") + c.name();
             throw UsageError{"не указана команда (" + names + ")."};
         }
         if (isHelp(args[0]) || args[0] == "help") {
@@ -124,7 +139,8 @@ int Tool::run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
         const auto it = std::find_if(commands_.begin(), commands_.end(),
                                      [&](const auto& c) { return c.first.name() == args[0]; });
-        if (it == commands_.end()) throw UsageError{"неизвестная команда «" + toValidUtf8(args[0]) + "»."};
+        if (it == commands_.end())
+            throw UsageError{"неизвестная команда «" + toValidUtf8(args[0]) + "»."};
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (std::any_of(rest.begin(), rest.end(), isHelp)) {
             out << help();
@@ -133,25 +149,28 @@ int Tool::run(const std::vector<std::string>& args, std::ostream& out, std::ostr
         it->first.parse(rest);
         return it->second();
     } catch (const UsageError& e) {
-        err << name_ << ": " << e.message << "\n" << usage() << "Подробнее: " << name_ << " --help\n";
+        err << name_ << ": " << e.message << "\n"
+            << usage() << "Подробнее: " << name_ << " --help\n";
         return 2;
     }
 }
 
-std::int64_t integer(const std::string& option, const std::string& text, std::int64_t lo, std::int64_t hi) {
+std::int64_t integer(const std::string& option, const std::string& text, std::int64_t lo,
+                     std::int64_t hi) {
     std::int64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [p, ec] = std::from_chars(text.data(), end, value);
     if (ec != std::errc{} || p != end || value < lo || value > hi)
-        throw UsageError{option + ": нужно целое число от " + std::to_string(lo) + " до " + std::to_string(hi) +
-                         ", а не «" + toValidUtf8(text) + "»."};
+        throw UsageError{option + ": нужно целое число от " + std::to_string(lo) + " до " +
+                         std::to_string(hi) + ", а не «" + toValidUtf8(text) + "»."};
     return value;
 }
 
 void mayWrite(const std::string& path, bool force) {
     std::error_code ec;
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
-        throw UsageError{"файл «" + toValidUtf8(path) + "» уже есть; чтобы записать поверх него, добавьте --force."};
+        throw UsageError{"файл «" + toValidUtf8(path) +
+                         "» уже есть; чтобы записать поверх него, добавьте --force."};
 }
 
 void writeFile(const std::string& path, const std::string& text) {

@@ -18,7 +18,7 @@ struct UsageError {
 // One command of a tool: its options, its plain arguments and its help.
 // Options take "--name VALUE" and "--name=VALUE" alike; a flag takes none.
 class Command {
-public:
+  public:
     using Take = std::function<void(const std::string&)>;
 
     Command(std::string name, std::string synopsis, std::string about);
@@ -39,11 +39,11 @@ public:
 
     void parse(const std::vector<std::string>& args) const;
 
-private:
+  private:
     struct Option {
         std::vector<std::string> names;
         std::string shown, help;
-        Take take;        // for an option with a value
+        Take take;                  // for an option with a value
         std::function<void()> set;  // for a flag
     };
     const Option* find(const std::string& name) const;
@@ -58,11 +58,12 @@ private:
 // the command or among its arguments) with the whole help and exit code
 // 0; a usage error goes to `err` with the usage and exit code 2.
 class Tool {
-public:
+  public:
     explicit Tool(std::string name) : name_(std::move(name)) {}
 
     // The command runs once its arguments are parsed; it returns the exit code.
-    Command& command(std::string name, std::string synopsis, std::string about, std::function<int()> run);
+    Command& command(std::string name, std::string synopsis, std::string about,
+                     std::function<int()> run);
     void note(std::string text) { notes_.push_back(std::move(text)); }
 
     std::string usage() const;
@@ -70,14 +71,15 @@ public:
 
     int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) const;
 
-private:
+  private:
     std::string name_;
     std::vector<std::pair<Command, std::function<int()>>> commands_;
     std::vector<std::string> notes_;
 };
 
 // An integer value of an option in lo..hi: "--k: нужно целое число от 1 до 20, а не «21»."
-std::int64_t integer(const std::string& option, const std::string& text, std::int64_t lo, std::int64_t hi);
+std::int64_t integer(const std::string& option, const std::string& text, std::int64_t lo,
+                     std::int64_t hi);
 
 // Refuses to write over an existing file unless told to (--force).
 void mayWrite(const std::string& path, bool force);

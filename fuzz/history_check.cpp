@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& line : r.report) {
         FUZZ_CHECK(toValidUtf8(line) == line, line);
         for (const char c : line)
-            FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F, "no control character: " + line);
+            FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F,
+                       "no control character: " + line);
     }
     return 0;
 }

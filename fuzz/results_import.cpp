@@ -19,7 +19,9 @@ using namespace trimel::history;
 
 namespace {
 
-bool validUtf8(const std::string& s) { return toValidUtf8(s) == s; }
+bool validUtf8(const std::string& s) {
+    return toValidUtf8(s) == s;
+}
 
 // What the first part asks for; false when it names no game.
 bool readOptions(std::string_view text, ImportOptions& o) {
@@ -27,14 +29,20 @@ bool readOptions(std::string_view text, ImportOptions& o) {
     std::string k, n, flags;
     in >> k >> n >> flags;
     int kv = 0, nv = 0;
-    if (!plainInt(k, kv) || !plainInt(n, nv) || kv < 1 || kv > kMaxDrawNumbers || nv < kv || nv > 99) return false;
+    if (!plainInt(k, kv) || !plainInt(n, nv) || kv < 1 || kv > kMaxDrawNumbers || nv < kv ||
+        nv > 99)
+        return false;
     o.layout.k = kv;
     o.layout.n = nv;
     for (std::size_t i = 0; i < flags.size(); ++i) {
-        if (flags[i] == 'r') o.order = ImportOptions::Order::Reverse;
-        else if (flags[i] == 'k') o.order = ImportOptions::Order::Keep;
-        else if (flags[i] == 's') o.skipBad = true;
-        else if (flags[i] == 'd' && i + 1 < flags.size()) o.delimiter = flags[++i];
+        if (flags[i] == 'r')
+            o.order = ImportOptions::Order::Reverse;
+        else if (flags[i] == 'k')
+            o.order = ImportOptions::Order::Keep;
+        else if (flags[i] == 's')
+            o.skipBad = true;
+        else if (flags[i] == 'd' && i + 1 < flags.size())
+            o.delimiter = flags[++i];
     }
     return true;
 }

@@ -58,10 +58,10 @@ void copyGrid(const GridView& grid) {
 }
 
 void saveGrid(GridView& grid, Program& program) {
-    const QString path = program.chooseSaveFile(
-        &grid, QStringLiteral("Сохранение таблицы"),
-        {QStringLiteral("Текст, столбцы через табуляцию (*.txt)"),
-         QStringLiteral("CSV, столбцы через запятую (*.csv)")});
+    const QString path =
+        program.chooseSaveFile(&grid, QStringLiteral("Сохранение таблицы"),
+                               {QStringLiteral("Текст, столбцы через табуляцию (*.txt)"),
+                                QStringLiteral("CSV, столбцы через запятую (*.csv)")});
     if (path.isEmpty()) return;
     const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     if (!saveTextFile(path, csv ? gridCsv(grid) : gridText(grid)))
@@ -83,7 +83,9 @@ QString gridText(const GridView& grid) {
     return joined(grid, QLatin1Char('\t'), [](const QString& s) { return s; });
 }
 
-QString gridCsv(const GridView& grid) { return joined(grid, QLatin1Char(','), csvCell); }
+QString gridCsv(const GridView& grid) {
+    return joined(grid, QLatin1Char(','), csvCell);
+}
 
 bool saveTextFile(const QString& path, const QString& text) {
     QSaveFile file(path);
@@ -116,19 +118,22 @@ void printGrid(const GridView& grid, const QString& caption, QPrinter& printer) 
     std::vector<QString> texts(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c) {
-            QString& text = texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
+            QString& text = texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) +
+                                  static_cast<std::size_t>(c)];
             text = grid.shownCell(c, r);
-            widths[static_cast<std::size_t>(c)] =
-                std::max(widths[static_cast<std::size_t>(c)], metrics.horizontalAdvance(text) + 2 * pad);
+            widths[static_cast<std::size_t>(c)] = std::max(
+                widths[static_cast<std::size_t>(c)], metrics.horizontalAdvance(text) + 2 * pad);
         }
     const int tableWidth = std::accumulate(widths.begin(), widths.end(), 0);
 
-    const QRect area(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect area(QPoint(0, 0),
+                     printer.pageLayout().paintRectPixels(printer.resolution()).size());
     // A table wider than the page is drawn smaller; its rows then take less height too.
     const double scale = tableWidth > area.width() ? double(area.width()) / tableWidth : 1.0;
     const int captionHeight = rowHeight * 2;
     const int bodyRows = headerRow ? rows - 1 : rows;
-    const int perPage = std::max(1, int((area.height() / scale - captionHeight) / rowHeight) - (headerRow ? 1 : 0));
+    const int perPage =
+        std::max(1, int((area.height() / scale - captionHeight) / rowHeight) - (headerRow ? 1 : 0));
     const int pages = std::max(1, (bodyRows + perPage - 1) / perPage);
 
     const auto drawRow = [&](int r, int y) {
@@ -140,7 +145,8 @@ void printGrid(const GridView& grid, const QString& caption, QPrinter& printer) 
                 painter.fillRect(cell, QColor(0xe0, 0xe0, 0xe0));
             painter.drawRect(cell);
             painter.drawText(cell.adjusted(pad, 0, -pad, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]);
+                             texts[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) +
+                                   static_cast<std::size_t>(c)]);
             x += w;
         }
     };
@@ -153,8 +159,10 @@ void printGrid(const GridView& grid, const QString& caption, QPrinter& printer) 
         painter.scale(scale, scale);
         painter.setPen(QPen(Qt::black, 0));
         painter.setFont(bold);
-        painter.drawText(QRect(0, 0, int(area.width() / scale), rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         pages > 1 ? caption + QStringLiteral(" (лист %1 из %2)").arg(page).arg(pages) : caption);
+        painter.drawText(
+            QRect(0, 0, int(area.width() / scale), rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+            pages > 1 ? caption + QStringLiteral(" (лист %1 из %2)").arg(page).arg(pages)
+                      : caption);
         painter.setFont(font);
         int y = captionHeight;
         if (headerRow) {

@@ -32,7 +32,9 @@ struct Played {
         dir.write("wheels/ASys001.txt",
                   wheelFile(8, 3, 3, {{1, 2, 3, 4, 5, 6}, {3, 4, 5, 6, 7, 8}, {1, 2, 5, 6, 7, 8}}));
         dir.write("wheels/ASys002.txt", wheelFile(6, 1, 3, {{1, 2, 3, 4, 5, 6}}));
-        dir.write("h.txt", historyFile(6, 14, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {2, 4, 6, 8, 10, 14}}));
+        dir.write(
+            "h.txt",
+            historyFile(6, 14, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {2, 4, 6, 8, 10, 14}}));
         Program& p = s.p();
         p.chooseSaveFile = [this](QWidget*, const QString&, const QStringList&) { return saveAs; };
         startUp(p);
@@ -79,7 +81,7 @@ QByteArray contents(const QString& path) {
 
 class GridMenuTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void copiesTheSelectionOrEverything() {
         Played p;
         GridView* grid = p.main()->StringGrid1;
@@ -105,8 +107,9 @@ private slots:
         for (int r = 0; r < 3; ++r) QCOMPARE(lines[r].count('\t'), 6);
         QCOMPARE(lines[0].split('\t').value(0), QByteArray("1"));
         QCOMPARE(QString::fromUtf8(lines[2]).split('\t'),
-                 (QStringList{"3", tickets->shownCell(1, 2), tickets->shownCell(2, 2), tickets->shownCell(3, 2),
-                              tickets->shownCell(4, 2), tickets->shownCell(5, 2), tickets->shownCell(6, 2)}));
+                 (QStringList{"3", tickets->shownCell(1, 2), tickets->shownCell(2, 2),
+                              tickets->shownCell(3, 2), tickets->shownCell(4, 2),
+                              tickets->shownCell(5, 2), tickets->shownCell(6, 2)}));
 
         // Saving again replaces the file; CSV by the name's extension.
         p.saveAs = p.dir.path("draws.CSV");
