@@ -84,4 +84,8 @@ private:
     std::string long_;        // a line that crosses the buffer's end, as kept
 };
 
+// Whether nothing follows the line last read. It may read on, so that
+// line must have been copied; a read that fails answers false.
+bool nothingFollows(TextFile& file);
+
 }  // namespace trimel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "Errors.h"
@@ -78,6 +79,35 @@ void readWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     loadWheel(wheel, file, name, notify);
 }
 
+constexpr int kHeaderLines = 5;  // the title and the four values
+
+// Where reading `wheel` from the file failed: the file is read again up to
+// the failing line, a header line whole or the first ticket position, in
+// the reader's order, that does not convert.
+std::optional<FilePlace> failedPlace(const std::string& path, const Wheel& wheel) {
+    static constexpr const char* fields[] = {"число номеров", "число билетов", "гарантия", "запасное значение"};
+    TextFile file(path);
+    file.readLine();
+    FilePlace place;
+    std::int32_t value = 0;
+    for (int line = 2; line <= kHeaderLines && place.line == 0; ++line) {
+        const std::string_view text = file.readLine();
+        if (file.lineCut() || !tryStrToInt(text, value))
+            place = {line, 1, std::max(1, static_cast<int>(text.size())), fields[line - 2], std::string(text), false};
+    }
+    const int line = kHeaderLines + static_cast<int>(wheel.tickets.size());
+    for (int at = kHeaderLines + 1; at <= line && place.line == 0; ++at) {
+        const std::string_view text = file.readLine();
+        if (at < line) continue;
+        int p = 1;
+        while (p < kTicketPositions && tryStrToInt(columns(text, 2 * p - 1, 2), value)) ++p;
+        place = {line, 2 * p - 1, 2 * p, "позиция " + intToStr(p), std::string(text), false};
+    }
+    if (place.line == 0) return std::nullopt;
+    place.lastLine = nothingFollows(file);
+    return place;
+}
+
 }  // namespace
 
 bool isWheelFileName(std::string_view name) {
@@ -127,8 +157,17 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
 
 void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
                    const Notify& notify) {
-    TextFile file(path);
-    readWheel(wheel, file, name, notify);
+    try {
+        TextFile file(path);
+        readWheel(wheel, file, name, notify);
+    } catch (ConvertError& e) {
+        // A second read that fails itself leaves the error as it was.
+        try {
+            if (auto place = failedPlace(path, wheel)) e.setPlace(std::move(*place));
+        } catch (const AppError&) {
+        }
+        throw;
+    }
 }
 
 }  // namespace trimel

@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  python3                     # the guide's check and the example-data tools
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core

@@ -98,7 +98,7 @@ def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=No
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
         out = tmp.name
     cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
-           "--seconds", str(seconds), "--seed", str(seed), "-o", out]
+           "--seconds", str(seconds), "--seed", str(seed), "-o", out, "--force"]
     if split is not None and t == 3 and 6 <= split <= v - 6:
         cmd += ["--split", str(split)]
     if improve and os.path.exists(path) and split is None:

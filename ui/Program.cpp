@@ -23,6 +23,19 @@ Program::Program(const std::string& executablePath)
     chooseFile = [](QWidget* parent, const QString& caption) {
         return QFileDialog::getOpenFileName(parent, caption, QString(), QString());
     };
+    chooseSaveFile = [](QWidget* parent, const QString& caption, const QStringList& filters) {
+        QFileDialog dialog(parent, caption);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(filters);
+        // A name typed without an extension gets the chosen kind's.
+        const auto suffixOf = [](const QString& filter) {
+            return filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0);
+        };
+        dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 }
 

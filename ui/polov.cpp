@@ -14,8 +14,9 @@
 #include "ui/About.h"
 #include "ui/Buttons.h"
 #include "ui/ClickLabel.h"
-#include "ui/Look.h"
+#include "ui/GridExport.h"
 #include "ui/GridView.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/fav.h"
 #include "ui/prog.h"
@@ -56,6 +57,8 @@ void TForm1::buildLayout() {
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(496, 8, 395, 481);
     anchor(StringGrid2, false, true, true, true);
+    addGridMenu(*StringGrid1, program_, [this] { return windowTitle() + QStringLiteral(" — тиражи"); });
+    addGridMenu(*StringGrid2, program_, [this] { return windowTitle() + QStringLiteral(" — совпадения"); });
 
     sButton1 = makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Открыть файл"),
                                  QStringLiteral("Кнопка открытия файла"), QRect(360, 8, 121, 25)});

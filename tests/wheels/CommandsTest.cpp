@@ -118,3 +118,37 @@ TEST(MakeCommand, RefusesBadArguments) {
                   "--numbers: нужно целое число от 6 до 49, а не «22x»."),
               std::string::npos);
 }
+
+TEST(CheckCommand, NamesTheLineAReadFailsOn) {
+    TempDir dir;
+    const Result r = tool({"check", dir.write("w.txt", wheel("6\n1\n3\n0\n", "010203040506\n\n"))});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("w.txt: НЕ ЧИТАЕТСЯ — '' is not a valid integer value.\n"
+                         "  строка 7, столбцы 1–2 (позиция 1): «»\n"
+                         "  Пустая строка в конце файла: удалите её.\n"),
+              std::string::npos) << r.out;
+}
+
+// The wheel is written over an existing file only with --force, and the
+// help explains every option on a line of its own.
+TEST(MakeCommand, WritesOverAFileOnlyWhenForced) {
+    TempDir dir;
+    const std::string path = dir.write("w.txt", "old");
+    Result r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("уже есть; чтобы записать поверх него, добавьте --force."), std::string::npos) << r.err;
+    EXPECT_EQ(tool({"check", path}).code, 1);
+    r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path, "--force", "--jobs", "1", "--method", "anneal"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(tool({"check", path}).code, 0);
+    EXPECT_NE(tool({"make", "--numbers", "7", "--guarantee", "5", "--method", "fast"}).err.find(
+                  "--method: нужно threshold, weighted, anneal или orbits, а не «fast»."),
+              std::string::npos);
+
+    r = tool({"--help"});
+    EXPECT_EQ(r.code, 0);
+    for (const char* option : {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ", "--seed S ",
+                               "--split A ", "--from ФАЙЛ ", "--jobs N ", "--method ИМЯ ", "-o ФАЙЛ ", "--force "})
+        EXPECT_NE(r.out.find("\n  " + std::string(option)), std::string::npos) << option;
+    EXPECT_NE(r.out.find("Пример: trimel-wheels make"), std::string::npos);
+}
