@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace trimel::wheels {
@@ -13,16 +12,9 @@ namespace trimel::wheels {
 // the two sides of the split are "3 if 3" (p = t = 3) and "3 if 4"
 // (p = 4, t = 3).
 struct CoverSpec {
-    CoverSpec() = default;
-    CoverSpec(int numbers, int subset, int meet, std::shared_ptr<const std::vector<bool>> none = {})
-        : v(numbers), p(subset), t(meet), exempt(std::move(none)) {}
     int v = 0;
     int p = 6;
     int t = 3;
-    // The p-subsets, by colex rank, that need no cover; none when empty.
-    // A search for a structured covering leaves out what the structure
-    // makes unnecessary.
-    std::shared_ptr<const std::vector<bool>> exempt;
 };
 
 using Tickets = std::vector<std::uint64_t>;  // tickets as bit masks over 0..v-1

@@ -14,8 +14,6 @@
 
 namespace trimel::wheels::detail {
 
-inline constexpr std::uint16_t kExempt = 1 << 14;  // above the most tickets a wheel has
-
 // Moves weighed before one is chosen: a few make the search far stronger
 // than a single random one.
 constexpr int kTries = 4;
@@ -65,12 +63,8 @@ public:
     CoverState(const CoverSpec& problem, std::uint64_t seed)
         : s_(problem), r_(problem.p - problem.t), rng_(seed),
           counts_(binomial(problem.v, problem.p)), where_(counts_.size()) {
-        for (std::uint32_t i = 0; i < counts_.size(); ++i) {
-            // A subset that needs no cover counts as covered by more tickets
-            // than a search ever removes.
-            if (problem.exempt && (*problem.exempt)[i]) counts_[i] = kExempt;
-            else where_[i] = static_cast<std::uint32_t>(uncovered_.size()), uncovered_.push_back(i);
-        }
+        uncovered_.resize(counts_.size());
+        for (std::uint32_t i = 0; i < uncovered_.size(); ++i) uncovered_[i] = where_[i] = i;
         // A move keeps t - 1 of the ticket's five other numbers and takes the
         // rest of a subset from the v - 7 numbers outside ticket and newcomer.
         const std::uint8_t five[] = {0, 1, 2, 3, 4};
