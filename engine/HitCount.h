@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "domain/State.h"
+#include "HitTally.h"
 #include "RunParts.h"
 #include "WorkTables.h"
 
@@ -24,9 +25,9 @@ struct DrawnNumbers {
 // a number of the ticket, and tallies the tickets by that count.
 //
 // A ticket's numbers are the list entries at its positions, so per run
-// each ticket is reduced to the distinct list positions it uses; per draw
+// each ticket is reduced to the set of list positions it uses; per draw
 // the positions whose entries were drawn are marked once, and a ticket's
-// hits are its marked positions. That equals counting numbers whenever no
+// hits are its marked positions, counted as the bits of an and. That equals counting numbers whenever no
 // drawn number stands twice, neither in the draw nor in two used
 // positions of the list; otherwise each ticket's numbers are counted one
 // by one.
@@ -45,10 +46,10 @@ public:
 private:
     int ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const;
 
-    // Ticket t's distinct list positions at [t], padded with 0 (no number).
-    using Positions = std::array<std::uint8_t, kTicketPositions>;
-    std::vector<Positions> positions_;
+    // Ticket t's list positions at [t - 1].
+    std::vector<PositionMask> positions_;
     NumberSet used_;                    // positions any ticket uses
+    bool narrow_ = true;                // no ticket uses a position past 63
     int tickets_ = 0;
 };
 
