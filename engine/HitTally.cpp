@@ -26,7 +26,7 @@ inline __attribute__((always_inline)) void tally(std::span<const PositionMask> t
         const PositionMask& m = tickets[t];
         int h = __builtin_popcountll(m.lo & drawn.lo);
         if constexpr (!Narrow) h += __builtin_popcountll(m.hi & drawn.hi);
-        ++bins[t & 3][static_cast<std::size_t>(h & 7)];
+        ++bins[t & 3][static_cast<std::size_t>(h < 7 ? h : 7)];  // bin 7: counted nowhere
     }
     for (std::size_t b = 0; b <= 6; ++b) hist[b] += bins[0][b] + bins[1][b] + bins[2][b] + bins[3][b];
 }

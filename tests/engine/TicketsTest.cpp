@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "TestState.h"
 #include "domain/Errors.h"
 #include "engine/Expansion.h"
 #include "engine/HitCount.h"
+#include "engine/HitTally.h"
 #include "engine/Rows.h"
 
 namespace trimel {
@@ -60,6 +64,36 @@ TEST(Tickets, HitExamples) {
               (Histogram{0, 1, 0, 0, 1, 0, 0}));
     const Wheel none = makeWheel(6, {ticket(1, 2, 3, 4, 5, 6)}, 0);
     EXPECT_EQ(hits(none, 6, l, drawOf({3, 17, 41, 5, 22, 30}), 6), (Histogram{}));
+}
+
+// Both ways of counting bits, and the one chosen, tally as a plain count
+// of shared positions, on one word and on two.
+TEST(Tickets, PopcountWaysAgree) {
+    std::mt19937_64 rng(18);
+    for (bool narrow : {true, false}) {
+        std::vector<PositionMask> tickets(1001);
+        for (PositionMask& m : tickets)
+            for (int p = 0; p < 6; ++p) {
+                const auto v = static_cast<unsigned>(rng() % (narrow ? 64 : 101));
+                (v < 64 ? m.lo : m.hi) |= std::uint64_t{1} << (v % 64);
+            }
+        const PositionMask drawn{rng() & rng(), narrow ? 0 : rng() & rng()};
+        Histogram plain{};
+        for (const PositionMask& m : tickets) {
+            int h = 0;
+            for (int b = 0; b < 64; ++b) h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
+            ++plain[static_cast<std::size_t>(h)];
+        }
+        Histogram portable{}, popcount{}, chosen{};
+        tallyHitsPortable(tickets, drawn, narrow, portable);
+        tallyHits(tickets, drawn, narrow, chosen);
+        EXPECT_EQ(portable, plain);
+        EXPECT_EQ(chosen, plain);
+        if (hasPopcountInstruction()) {
+            tallyHitsPopcount(tickets, drawn, narrow, popcount);
+            EXPECT_EQ(popcount, plain);
+        }
+    }
 }
 
 TEST(Tickets, DrawRowLabelsAndTotals) {
