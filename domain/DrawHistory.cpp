@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "DrawFileLayout.h"
 #include "Errors.h"
@@ -22,36 +23,18 @@ inline std::size_t lineEndingAfter(const char* p, std::size_t available, std::si
     return 0;
 }
 
-// Zeroes a record's numbers with plain stores: the memset a loop would
-// become is a string instruction whose start-up costs more than the stores.
-inline void clearNumbers(std::array<std::int32_t, kMaxDrawNumbers + 1>& numbers) {
-    static_assert(sizeof numbers == 84);
-    constexpr std::uint64_t zero = 0;
-    char* at = reinterpret_cast<char*>(numbers.data());
-    std::memcpy(at, &zero, 8);
-    std::memcpy(at + 8, &zero, 8);
-    std::memcpy(at + 16, &zero, 8);
-    std::memcpy(at + 24, &zero, 8);
-    std::memcpy(at + 32, &zero, 8);
-    std::memcpy(at + 40, &zero, 8);
-    std::memcpy(at + 48, &zero, 8);
-    std::memcpy(at + 56, &zero, 8);
-    std::memcpy(at + 64, &zero, 8);
-    std::memcpy(at + 72, &zero, 8);
-    std::memcpy(at + 76, &zero, 8);
-}
-
 // Takes the draw lines written the usual way, the draw number and the K
 // numbers all in digits, with a two-character tag or none, straight from
 // the file's buffer up to the table's end; any other line is left to
-// readLine, which reads it as ever.
-void takePlainDraws(AppState& state, TextFile& file, int k) {
-    if (k < 1 || k > kMaxDrawNumbers) return;
-    const drawfile::Field tag = drawfile::tag(k);
-    const auto tagAt = static_cast<std::size_t>(tag.first - 1);
-    const auto untagged = static_cast<std::size_t>(drawfile::number(k).last());
+// readLine, which reads it as ever. K is fixed per instance, so that every
+// loop over a line's fields has a known length.
+template <int K>
+void takePlainDrawsOf(AppState& state, TextFile& file) {
+    constexpr drawfile::Field tag = drawfile::tag(K);
+    constexpr auto tagAt = static_cast<std::size_t>(tag.first - 1);
+    const auto untagged = static_cast<std::size_t>(drawfile::number(K).last());
     const auto tagged = static_cast<std::size_t>(tag.last());
-    const auto firstNumber = static_cast<std::size_t>(drawfile::number(1).first - 1);
+    constexpr auto firstNumber = static_cast<std::size_t>(drawfile::number(1).first - 1);
     const std::string_view buffer = file.buffered();
     tyr* const draws = state.draws.data();
     const int last = std::min(kMaxDraws, static_cast<int>(state.draws.size()) - 1);
@@ -70,15 +53,21 @@ void takePlainDraws(AppState& state, TextFile& file, int k) {
         }
         // The unread columns may hold anything but a line end.
         if (length == 0 || p[4] == '\n' || p[5] == '\n') break;
-        // The numbers go straight into the next record; when a field is not
-        // digits, readLine's way takes the line again and clears the record first.
+        // The numbers go straight into the next record (a copy through the
+        // stack would wait on its own stores); when a field is not digits,
+        // readLine's way takes the line again and clears the record first.
         tyr& draw = draws[d + 1];
-        clearNumbers(draw.numbers);
         std::int32_t drawNumber[2];
-        if (!twoDigitFields(p, 2, drawNumber) || !twoDigitFields(p + firstNumber, k, &draw.numbers[1]))
-            break;
+        if (!twoDigitFields(p, 2, drawNumber) || !twoDigitFields(p + firstNumber, K, &draw.numbers[1])) break;
         ++d;
         draw.drawNumber = drawNumber[0] * 100 + drawNumber[1];
+        draw.numbers[0] = 0;
+        // Entries past K are zero already unless an earlier file had more
+        // numbers: looking costs less than writing them again.
+        std::int32_t rest = 0;
+        for (std::size_t j = K + 1; j < draw.numbers.size(); ++j) rest |= draw.numbers[j];
+        if (rest != 0)
+            for (std::size_t j = K + 1; j < draw.numbers.size(); ++j) draw.numbers[j] = 0;
         if (draw.tag.size() == tagLength) {
             if (tagLength == 2) std::memcpy(draw.tag.data(), p + tagAt, 2);
         } else {
@@ -88,6 +77,16 @@ void takePlainDraws(AppState& state, TextFile& file, int k) {
     }
     state.D = d;
     file.skip(at);
+}
+
+template <int... Ks>
+constexpr auto plainDrawTakers(std::integer_sequence<int, Ks...>) {
+    return std::array<void (*)(AppState&, TextFile&), sizeof...(Ks)>{&takePlainDrawsOf<Ks + 1>...};
+}
+
+void takePlainDraws(AppState& state, TextFile& file, int k) {
+    static constexpr auto takers = plainDrawTakers(std::make_integer_sequence<int, kMaxDrawNumbers>{});
+    if (k >= 1 && k <= kMaxDrawNumbers) takers[static_cast<std::size_t>(k - 1)](state, file);
 }
 
 }  // namespace

@@ -53,7 +53,6 @@ void takePlainTickets(std::vector<Ticket>& tickets, TextFile& file) {
     const std::string_view buffer = file.buffered();
     std::size_t room = static_cast<std::size_t>(kMaxTickets) - tickets.size();
     std::size_t at = 0;
-    Ticket ticket{};
     while (room > 0 && buffer.size() - at > kDigits) {
         const char* p = buffer.data() + at;
         std::size_t length = kDigits + 1;
@@ -62,8 +61,12 @@ void takePlainTickets(std::vector<Ticket>& tickets, TextFile& file) {
                 break;
             ++length;
         }
-        if (!twoDigitFields(p, kTicketPositions, &ticket[1])) break;
-        tickets.push_back(ticket);
+        // Parsed in place: a copy through the stack would wait on its own stores.
+        Ticket& ticket = tickets.emplace_back();
+        if (!twoDigitFields(p, kTicketPositions, &ticket[1])) {
+            tickets.pop_back();
+            break;
+        }
         at += length;
         --room;
     }
