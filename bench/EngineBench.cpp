@@ -76,13 +76,15 @@ inline __attribute__((always_inline)) void floorPass(const Draws& draws, const T
                                                      Histogram& hist) {
     for (std::uint64_t d : draws)
         for (const auto& tickets : wheels)
-            for (std::uint64_t t : tickets) ++hist[static_cast<std::size_t>(__builtin_popcountll(t & d))];
+            for (std::uint64_t t : tickets)
+                ++hist[static_cast<std::size_t>(__builtin_popcountll(t & d))];
 }
 
 using Masks = std::vector<std::uint64_t>;
 
 #if defined(__x86_64__)
-__attribute__((target("popcnt"))) void floorPassPopcount(const Masks& draws, const std::array<Masks, 2>& wheels,
+__attribute__((target("popcnt"))) void floorPassPopcount(const Masks& draws,
+                                                         const std::array<Masks, 2>& wheels,
                                                          Histogram& hist) {
     floorPass(draws, wheels, hist);
 }
@@ -100,15 +102,18 @@ void BM_RunFloor(benchmark::State& st) {
     Masks drawMasks;
     for (int i = 1; i <= draws; ++i) {
         std::uint64_t m = 0;
-        for (int p = 1; p <= 6; ++p) m |= std::uint64_t{1} << s.draws[static_cast<std::size_t>(i)].numbers[static_cast<std::size_t>(p)];
+        for (int p = 1; p <= 6; ++p)
+            m |= std::uint64_t{1}
+                 << s.draws[static_cast<std::size_t>(i)].numbers[static_cast<std::size_t>(p)];
         drawMasks.push_back(m);
     }
     std::array<Masks, 2> wheels;
     for (std::size_t w = 0; w < 2; ++w) {
-        const int first = w == 0 ? 0 : 22;  // part numbers first + 1 ..
+        const int first = w == 0 ? 0 : 22;  // the part holds first + 1 onwards
         for (const Ticket& tk : s.wheels[w + 1].tickets) {
             std::uint64_t m = 0;
-            for (int p = 1; p <= 6; ++p) m |= std::uint64_t{1} << (first + tk[static_cast<std::size_t>(p)]);
+            for (int p = 1; p <= 6; ++p)
+                m |= std::uint64_t{1} << (first + tk[static_cast<std::size_t>(p)]);
             wheels[w].push_back(m);
         }
     }

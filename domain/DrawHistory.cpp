@@ -58,7 +58,9 @@ void takePlainDrawsOf(AppState& state, TextFile& file) {
         // readLine's way takes the line again and clears the record first.
         tyr& draw = draws[d + 1];
         std::int32_t drawNumber[2];
-        if (!twoDigitFields(p, 2, drawNumber) || !twoDigitFields(p + firstNumber, K, &draw.numbers[1])) break;
+        if (!twoDigitFields(p, 2, drawNumber) ||
+            !twoDigitFields(p + firstNumber, K, &draw.numbers[1]))
+            break;
         ++d;
         draw.drawNumber = drawNumber[0] * 100 + drawNumber[1];
         draw.numbers[0] = 0;
@@ -85,7 +87,8 @@ constexpr auto plainDrawTakers(std::integer_sequence<int, Ks...>) {
 }
 
 void takePlainDraws(AppState& state, TextFile& file, int k) {
-    static constexpr auto takers = plainDrawTakers(std::make_integer_sequence<int, kMaxDrawNumbers>{});
+    static constexpr auto takers =
+        plainDrawTakers(std::make_integer_sequence<int, kMaxDrawNumbers>{});
     if (k >= 1 && k <= kMaxDrawNumbers) takers[static_cast<std::size_t>(k - 1)](state, file);
 }
 

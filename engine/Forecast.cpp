@@ -21,7 +21,8 @@ void fillTickets(TextGrid& grid, const PartWheel& wheel, int positions,
     for (int t = 1; t <= tickets; ++t) {
         grid.setCellNumber(0, t - 1, t);
         const ExpandedTicket& e = expanded[static_cast<std::size_t>(t)];
-        for (int p = 1; p <= positions; ++p) grid.setCellNumber(p, t - 1, e[static_cast<std::size_t>(p)]);
+        for (int p = 1; p <= positions; ++p)
+            grid.setCellNumber(p, t - 1, e[static_cast<std::size_t>(p)]);
     }
 }
 

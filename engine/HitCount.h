@@ -27,10 +27,10 @@ struct DrawnNumbers {
 // A ticket's numbers are the list entries at its positions, so per run
 // each ticket is reduced to the set of list positions it uses; per draw
 // the positions whose entries were drawn are marked once, and a ticket's
-// hits are its marked positions, counted as the bits of an and. That equals counting numbers whenever no
-// drawn number stands twice, neither in the draw nor in two used
-// positions of the list; otherwise each ticket's numbers are counted one
-// by one.
+// hits are its marked positions, counted as the bits of an and. That
+// equals counting numbers whenever no drawn number stands twice, neither
+// in the draw nor in two used positions of the list; otherwise each
+// ticket's numbers are counted one by one.
 class HitCounter {
 public:
     HitCounter();

@@ -28,7 +28,8 @@ inline __attribute__((always_inline)) void tally(std::span<const PositionMask> t
         if constexpr (!Narrow) h += __builtin_popcountll(m.hi & drawn.hi);
         ++bins[t & 3][static_cast<std::size_t>(h < 7 ? h : 7)];  // bin 7: counted nowhere
     }
-    for (std::size_t b = 0; b <= 6; ++b) hist[b] += bins[0][b] + bins[1][b] + bins[2][b] + bins[3][b];
+    for (std::size_t b = 0; b <= 6; ++b)
+        hist[b] += bins[0][b] + bins[1][b] + bins[2][b] + bins[3][b];
 }
 
 }  // namespace

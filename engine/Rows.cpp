@@ -90,7 +90,8 @@ void writeTotals(TextGrid& hits, int D, std::array<std::int32_t, 10>& totals) {
     for (int r = 1; r <= D; ++r)
         for (int k = 0; k < 10; ++k)
             totals[static_cast<std::size_t>(k)] += strToInt(hits.cell(kTotalColumns[k], r));
-    for (int k = 0; k < 10; ++k) hits.setCellNumber(kTotalColumns[k], D + 1, totals[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 10; ++k)
+        hits.setCellNumber(kTotalColumns[k], D + 1, totals[static_cast<std::size_t>(k)]);
     // Below the second "Тираж" there is nothing to total.
     hits.setCell(6, D + 1, std::string());
 }

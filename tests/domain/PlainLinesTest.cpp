@@ -34,7 +34,8 @@ std::string drawsLineByLine(AppState& s, const std::string& path) {
             draw = tyr{};
             draw.drawNumber = fieldToInt(drawfile::cut(line, drawfile::kDrawNumber));
             for (int j = 1; j <= s.K; ++j)
-                draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(drawfile::cut(line, drawfile::number(j)));
+                draw.numbers[static_cast<std::size_t>(j)] =
+                    fieldToInt(drawfile::cut(line, drawfile::number(j)));
             draw.tag.assign(drawfile::cut(line, drawfile::tag(s.K)));
         }
     } catch (const AppError& e) {
@@ -109,7 +110,8 @@ TEST(PlainLines, DrawsAsLineByLine) {
             for (std::size_t i = 1; i <= kMaxDraws; ++i) {
                 const tyr& a = fast->draws[i];
                 const tyr& b = slow->draws[i];
-                ASSERT_TRUE(a.drawNumber == b.drawNumber && a.numbers == b.numbers && a.tag == b.tag)
+                ASSERT_TRUE(a.drawNumber == b.drawNumber && a.numbers == b.numbers &&
+                            a.tag == b.tag)
                     << "draw " << i << " K " << k << " round " << round;
             }
         }
@@ -126,7 +128,8 @@ TEST(PlainLines, TicketsAsLineByLine) {
             const unsigned odd = rng() % 200;
             const bool fail = rng() % 10000 == 0;
             std::string line;
-            for (int p = 0; p < kTicketPositions; ++p) line += field(rng, 2, odd == 0, fail && p == 5);
+            for (int p = 0; p < kTicketPositions; ++p)
+                line += field(rng, 2, odd == 0, fail && p == 5);
             if (odd == 1) line += " 3";
             if (odd == 2) line.pop_back();
             text += line + ending(rng, odd == 1);

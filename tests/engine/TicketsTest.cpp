@@ -81,7 +81,8 @@ TEST(Tickets, PopcountWaysAgree) {
         Histogram plain{};
         for (const PositionMask& m : tickets) {
             int h = 0;
-            for (int b = 0; b < 64; ++b) h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
+            for (int b = 0; b < 64; ++b)
+                h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
             ++plain[static_cast<std::size_t>(h)];
         }
         Histogram portable{}, popcount{}, chosen{};
