@@ -20,25 +20,46 @@ HitCounter::HitCounter() = default;
 
 void HitCounter::prepare(const PartWheel& wheel, int positions) {
     tickets_ = std::clamp(wheel.ticketCount, 0, kMaxTickets);
-    positions_.resize(static_cast<std::size_t>(tickets_));
     positions = std::clamp(positions, 0, kTicketPositions);
     used_.clear();
-    std::uint64_t high = 0;
-    for (int t = 1; t <= tickets_; ++t) {
-        PositionMask& mask = positions_[static_cast<std::size_t>(t - 1)];
-        mask = {};
+    int highest = 0;
+    const auto maskOf = [&](int t) {
+        PositionMask mask;
         for (int p = 1; p <= positions; ++p) {
             const std::int32_t v = wheel.position(t, p);
             if (!isListPosition(v)) continue;
             used_.add(v);
+            highest = std::max(highest, v);
             if (v < 64)
                 mask.lo |= std::uint64_t{1} << v;
             else
                 mask.hi |= std::uint64_t{1} << (v - 64);
         }
-        high |= mask.hi;
+        return mask;
+    };
+    for (int t = 1; t <= tickets_; ++t) maskOf(t);
+
+    const auto count = static_cast<std::size_t>(tickets_);
+    positions32_.resize(highest < 32 ? count : 0);
+    positions64_.resize(highest >= 32 && highest < 64 ? count : 0);
+    positions128_.resize(highest >= 64 ? count : 0);
+    for (int t = 1; t <= tickets_; ++t) {
+        const PositionMask mask = maskOf(t);
+        const auto i = static_cast<std::size_t>(t - 1);
+        if (highest < 32)
+            positions32_[i] = static_cast<std::uint32_t>(mask.lo);
+        else if (highest < 64)
+            positions64_[i] = mask.lo;
+        else
+            positions128_[i] = mask;
     }
-    narrow_ = high == 0;
+}
+
+PositionMask HitCounter::positionsOf(int t) const {
+    const auto i = static_cast<std::size_t>(t - 1);
+    if (!positions32_.empty()) return {positions32_[i], 0};
+    if (!positions64_.empty()) return {positions64_[i], 0};
+    return positions128_[i];
 }
 
 void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogram& hist) const {
@@ -61,7 +82,12 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
     });
 
     if (!drawn.repeats && !listRepeats) {
-        tallyHits({positions_.data(), static_cast<std::size_t>(tickets_)}, drawnAt, narrow_, hist);
+        if (!positions32_.empty())
+            tallyHits<std::uint32_t>(positions32_, static_cast<std::uint32_t>(drawnAt.lo), hist);
+        else if (!positions64_.empty())
+            tallyHits<std::uint64_t>(positions64_, drawnAt.lo, hist);
+        else
+            tallyHits<PositionMask>(positions128_, drawnAt, hist);
         return;
     }
     for (int t = 1; t <= tickets_; ++t) {
@@ -71,7 +97,7 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
 }
 
 int HitCounter::ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const {
-    const PositionMask& mask = positions_[static_cast<std::size_t>(t - 1)];
+    const PositionMask mask = positionsOf(t);
     NumberSet ticket;
     for (std::uint64_t b = mask.lo; b != 0; b &= b - 1)
         ticket.add(list[static_cast<std::size_t>(std::countr_zero(b))]);

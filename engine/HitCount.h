@@ -46,10 +46,14 @@ public:
 private:
     int ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const;
 
-    // Ticket t's list positions at [t - 1].
-    std::vector<PositionMask> positions_;
+    PositionMask positionsOf(int t) const;
+
+    // Ticket t's list positions at [t - 1], in the narrowest of the three
+    // that holds the highest position used; the other two stay empty.
+    std::vector<std::uint32_t> positions32_;
+    std::vector<std::uint64_t> positions64_;
+    std::vector<PositionMask> positions128_;
     NumberSet used_;                    // positions any ticket uses
-    bool narrow_ = true;                // no ticket uses a position past 63
     int tickets_ = 0;
 };
 
