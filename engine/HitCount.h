@@ -53,7 +53,7 @@ private:
     std::vector<std::uint32_t> positions32_;
     std::vector<std::uint64_t> positions64_;
     std::vector<PositionMask> positions128_;
-    NumberSet used_;                    // positions any ticket uses
+    NumberSet used_;  // positions any ticket uses
     int tickets_ = 0;
 };
 

@@ -16,8 +16,12 @@ namespace {
 
 // Inlined into each caller, so the popcount builtins become the caller's
 // instruction.
-TRIMEL_INLINE int sharedBits(std::uint32_t a, std::uint32_t b) { return __builtin_popcount(a & b); }
-TRIMEL_INLINE int sharedBits(std::uint64_t a, std::uint64_t b) { return __builtin_popcountll(a & b); }
+TRIMEL_INLINE int sharedBits(std::uint32_t a, std::uint32_t b) {
+    return __builtin_popcount(a & b);
+}
+TRIMEL_INLINE int sharedBits(std::uint64_t a, std::uint64_t b) {
+    return __builtin_popcountll(a & b);
+}
 TRIMEL_INLINE int sharedBits(const PositionMask& a, const PositionMask& b) {
     return __builtin_popcountll(a.lo & b.lo) + __builtin_popcountll(a.hi & b.hi);
 }
@@ -66,9 +70,9 @@ void tallyHits(std::span<const Mask> tickets, Mask drawn, Histogram& hist) {
         tallyHitsPortable(tickets, drawn, hist);
 }
 
-#define TRIMEL_TALLY_FOR(Mask)                                                                  \
-    template void tallyHits<Mask>(std::span<const Mask>, Mask, Histogram&);                     \
-    template void tallyHitsPortable<Mask>(std::span<const Mask>, Mask, Histogram&);             \
+#define TRIMEL_TALLY_FOR(Mask)                                                      \
+    template void tallyHits<Mask>(std::span<const Mask>, Mask, Histogram&);         \
+    template void tallyHitsPortable<Mask>(std::span<const Mask>, Mask, Histogram&); \
     template void tallyHitsPopcount<Mask>(std::span<const Mask>, Mask, Histogram&);
 TRIMEL_TALLY_FOR(std::uint32_t)
 TRIMEL_TALLY_FOR(std::uint64_t)

@@ -36,7 +36,8 @@ void tallyHits(std::span<const Mask> tickets, Mask drawn, Histogram& hist);
 template <class Mask>
 void tallyHitsPortable(std::span<const Mask> tickets, Mask drawn, Histogram& hist);
 template <class Mask>
-TRIMEL_POPCNT_TARGET void tallyHitsPopcount(std::span<const Mask> tickets, Mask drawn, Histogram& hist);
+TRIMEL_POPCNT_TARGET void tallyHitsPopcount(std::span<const Mask> tickets, Mask drawn,
+                                            Histogram& hist);
 bool hasPopcountInstruction();
 
 }  // namespace trimel

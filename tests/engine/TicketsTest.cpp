@@ -82,7 +82,8 @@ void expectPopcountWaysAgree(int positions, Mask (*of)(const PositionMask&)) {
         }
         tickets.push_back(of(m));
         int h = 0;
-        for (int b = 0; b < 64; ++b) h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
+        for (int b = 0; b < 64; ++b)
+            h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
         ++plain[static_cast<std::size_t>(h)];
     }
     Histogram portable{}, popcount{}, chosen{};
@@ -97,7 +98,8 @@ void expectPopcountWaysAgree(int positions, Mask (*of)(const PositionMask&)) {
 }
 
 TEST(Tickets, PopcountWaysAgree) {
-    expectPopcountWaysAgree<std::uint32_t>(32, [](const PositionMask& m) { return static_cast<std::uint32_t>(m.lo); });
+    expectPopcountWaysAgree<std::uint32_t>(
+        32, [](const PositionMask& m) { return static_cast<std::uint32_t>(m.lo); });
     expectPopcountWaysAgree<std::uint64_t>(64, [](const PositionMask& m) { return m.lo; });
     expectPopcountWaysAgree<PositionMask>(101, [](const PositionMask& m) { return m; });
 }
