@@ -8,6 +8,7 @@
 #include "Errors.h"
 #include "IntText.h"
 #include "TextFile.h"
+#include "TwoDigitFields.h"
 #include "Utf8.h"
 
 namespace trimel {
@@ -45,11 +46,41 @@ std::int32_t nextLineToInt(TextFile& file) {
     return lineToInt(line, file.lineCut());
 }
 
+// Takes the ticket lines that are twelve digits and an LF or CR LF, the
+// way wheel files are written, straight from the file's buffer, up to the
+// ticket limit; any other line is left to readLine.
+void takePlainTickets(std::vector<Ticket>& tickets, TextFile& file) {
+    constexpr std::size_t kDigits = 2 * kTicketPositions;
+    const std::string_view buffer = file.buffered();
+    std::size_t room = static_cast<std::size_t>(kMaxTickets) - tickets.size();
+    std::size_t at = 0;
+    while (room > 0 && buffer.size() - at > kDigits) {
+        const char* p = buffer.data() + at;
+        std::size_t length = kDigits + 1;
+        if (p[kDigits] != '\n') {
+            if (p[kDigits] != '\r' || buffer.size() - at == kDigits + 1 || p[kDigits + 1] != '\n')
+                break;
+            ++length;
+        }
+        // Parsed in place: a copy through the stack would wait on its own stores.
+        Ticket& ticket = tickets.emplace_back();
+        if (!twoDigitFields(p, kTicketPositions, &ticket[1])) {
+            tickets.pop_back();
+            break;
+        }
+        at += length;
+        --room;
+    }
+    file.skip(at);
+}
+
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
                                                             std::size_t{kMaxTickets})));
-    while (!file.atEnd()) {
+    for (;;) {
+        takePlainTickets(wheel.tickets, file);
+        if (file.atEnd()) return;
         if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
             if (notify)
                 notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
@@ -58,7 +89,7 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
         }
         const std::string_view line = file.readLine();
         Ticket& ticket = wheel.tickets.emplace_back();
-        if (twelveDigits(line)) {  // the way wheel files are written
+        if (twelveDigits(line)) {
             for (std::size_t p = 1; p <= kTicketPositions; ++p)
                 ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
             continue;

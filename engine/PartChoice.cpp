@@ -16,13 +16,12 @@ void drawDistinct(Random& random, std::int32_t n, std::int32_t count, PartList& 
                   NumberSet& chosen) {
     const std::int32_t last = std::min(count, kPartListSize);
     const auto range = static_cast<std::uint32_t>(n);
-    for (std::int32_t j = 1; j <= last; ++j) {
-        std::int32_t x;
-        do {
-            x = static_cast<std::int32_t>(random(range)) + 1;
-            list[static_cast<std::size_t>(j)] = x;
-        } while (chosen.contains(x));
-        chosen.add(x);
+    // A try that was taken before stays in the list until the next one
+    // overwrites it.
+    for (std::int32_t j = 1; j <= last;) {
+        const std::int32_t x = static_cast<std::int32_t>(random(range)) + 1;
+        list[static_cast<std::size_t>(j)] = x;
+        j += chosen.insert(x) ? 1 : 0;
     }
 }
 
