@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <functional>
@@ -82,12 +83,11 @@ void BM_PeakMemory_ProgramLoadedAndRun(benchmark::State& st) {
                 return QString::fromStdString(bench::benchData().history.string());
             };
             TForm1* main = p.form1();
-            main->sButton1Click();
+            main->sButton1->click();
             p.state.wheel1 = 1;
             p.state.wheel2 = 2;
-            main->LabeledEdit1->setText("22");
-            main->LabeledEdit2->setText("23");
-            main->sButton4Click();
+            main->showChosenSizes(22, 23);  // as "Выбрать" hands them over
+            main->sButton4->click();
             QApplication::processEvents();
             return q.shown == 0 && p.state.D == bench::kDraws && p.form3()->isVisible();
         });

@@ -1,18 +1,21 @@
 // What the windows add to a run of 10000 draws with two wheels of 500
 // tickets: refreshing the main window's grids and labels and the forecast
 // window from the views the engine wrote, and the whole "ИГРАТЬ!" click
-// (engine and windows together); and a grid view's refresh as its column
-// count grows. Runs without a screen.
+// (engine and windows together); printing the draws grid; and a grid
+// view's refresh as its column count grows. Runs without a screen.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
 #include <random>
 
-#include "ui/GridView.h"
 #include "Quiet.h"
+#include "ui/GridExport.h"
+#include "ui/GridView.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/polov.h"
@@ -104,7 +107,7 @@ void BM_PlayClick(benchmark::State& st) {
     std::uint32_t seed = 1;
     p.seed = [&seed] { return seed++; };
     for (auto _ : st) {
-        p.form1()->sButton4Click();
+        p.form1()->sButton4->click();
         p.form1()->repaint();
         p.form3()->repaint();
     }
@@ -112,6 +115,33 @@ void BM_PlayClick(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * kDraws);  // draws per second
 }
 BENCHMARK(BM_PlayClick)->Unit(benchmark::kMillisecond);
+
+// The draws grid after a run (10000 rows) printed to PDF from its context
+// menu, beside its plain text (what "Сохранить…" writes) as the baseline.
+GridView& drawsAfterRun() {
+    Program& p = *bench().program;
+    if (p.mainView.draws.rowCount() <= kDraws) {
+        p.engine.run(1, "20", "20");
+        p.form1()->refreshFromRun();
+    }
+    return *p.form1()->StringGrid1;
+}
+
+void BM_DrawsGridText(benchmark::State& st) {
+    GridView& grid = drawsAfterRun();
+    for (auto _ : st) benchmark::DoNotOptimize(gridText(grid));
+}
+BENCHMARK(BM_DrawsGridText)->Unit(benchmark::kMillisecond);
+
+void BM_PrintDrawsGrid(benchmark::State& st) {
+    GridView& grid = drawsAfterRun();
+    const QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("draws.pdf")));
+    for (auto _ : st) printGrid(grid, QStringLiteral("Тиражи"), printer);
+}
+BENCHMARK(BM_PrintDrawsGrid)->Unit(benchmark::kMillisecond);
 
 // A view over a grid with many columns at the default width, as a
 // strip or any grid with an absurd count would be: its cost must grow

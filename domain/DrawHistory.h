@@ -15,7 +15,8 @@ struct DrawLoadResult {
 
 // Loads a draw history file into the state. D is set to 0 first; on an
 // error the state is left as far as the load got and the error is thrown
-// (ConvertError, IoError, LimitError).
+// (ConvertError, IoError, LimitError); a field's error carries its place in
+// the file (AppError::place).
 DrawLoadResult loadDrawHistory(AppState& state, const std::string& path);
 
 // The two part sizes proposed for a range top: N / 2 rounded half to even,

@@ -1,15 +1,37 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace trimel {
 
+// Where in a file a load failed, for the tools that explain it: the line
+// (from 1), the columns of the field (from 1; the whole line for a field
+// that is a line of its own), what the field is, the line as the reader
+// kept it, and whether any line follows it.
+struct FilePlace {
+    int line = 0;
+    int firstColumn = 0;
+    int lastColumn = 0;
+    std::string field;
+    std::string lineText;
+    bool lastLine = false;
+};
+
 // Every failure the program reports to the user derives from AppError;
-// what() is the message exactly as the user should read it (UTF-8).
+// what() is the message exactly as the user should read it (UTF-8). A
+// file reader adds where the file failed; the message stays the same.
 class AppError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+
+    const std::optional<FilePlace>& place() const { return place_; }
+    void setPlace(FilePlace place) { place_ = std::move(place); }
+
+private:
+    std::optional<FilePlace> place_;
 };
 
 // A text that is not a valid integer, or the engine's own message raised
@@ -50,12 +72,8 @@ int ioCodeFromErrno(int err);
 IoError ioErrorFromErrno(int err);
 
 // The text of the default error report: the message, with a full stop
-// appended when its last character comes after '.' in code order.
+// appended when its last character comes after '.' in code order. The
+// command-line tools quote the program's messages with it too.
 std::string errorReportText(const std::string& message);
-
-// The application's title from the executable's path: the file name
-// without its folder, cut at its first full stop, every character after
-// the first in lower case.
-std::string applicationTitle(const std::string& executablePath);
 
 }  // namespace trimel

@@ -94,4 +94,12 @@ std::string_view TextFile::readLongLine() {
     return long_;
 }
 
+bool nothingFollows(TextFile& file) {
+    try {
+        return file.atEnd();
+    } catch (const AppError&) {
+        return false;
+    }
+}
+
 }  // namespace trimel

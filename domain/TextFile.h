@@ -62,6 +62,17 @@ public:
     // Whether the line last read was longer than what readLine returned.
     bool lineCut() const { return cut_; }
 
+    // The bytes read ahead of the next line, for a reader that takes lines
+    // of a fixed form straight from them; empty when atEnd() has to read on.
+    std::string_view buffered() const { return {buffer_.get() + pos_, end_ - pos_}; }
+
+    // Takes `bytes` of buffered(), which end with a line's LF, as read.
+    void skip(std::size_t bytes) {
+        if (bytes == 0) return;
+        pos_ += bytes;
+        cut_ = false;
+    }
+
     // Bytes left to read as the file's size tells them (a hint for sizing).
     std::size_t remainingBytes() const {
         const std::size_t at = offset_ + pos_;
@@ -83,5 +94,9 @@ private:
     std::size_t offset_ = 0;  // where in the file the buffer starts
     std::string long_;        // a line that crosses the buffer's end, as kept
 };
+
+// Whether nothing follows the line last read. It may read on, so that
+// line must have been copied; a read that fails answers false.
+bool nothingFollows(TextFile& file);
 
 }  // namespace trimel

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "Errors.h"
 #include "IntText.h"
 #include "TextFile.h"
+#include "TwoDigitFields.h"
 #include "Utf8.h"
 
 namespace trimel {
@@ -44,11 +46,41 @@ std::int32_t nextLineToInt(TextFile& file) {
     return lineToInt(line, file.lineCut());
 }
 
+// Takes the ticket lines that are twelve digits and an LF or CR LF, the
+// way wheel files are written, straight from the file's buffer, up to the
+// ticket limit; any other line is left to readLine.
+void takePlainTickets(std::vector<Ticket>& tickets, TextFile& file) {
+    constexpr std::size_t kDigits = 2 * kTicketPositions;
+    const std::string_view buffer = file.buffered();
+    std::size_t room = static_cast<std::size_t>(kMaxTickets) - tickets.size();
+    std::size_t at = 0;
+    while (room > 0 && buffer.size() - at > kDigits) {
+        const char* p = buffer.data() + at;
+        std::size_t length = kDigits + 1;
+        if (p[kDigits] != '\n') {
+            if (p[kDigits] != '\r' || buffer.size() - at == kDigits + 1 || p[kDigits + 1] != '\n')
+                break;
+            ++length;
+        }
+        // Parsed in place: a copy through the stack would wait on its own stores.
+        Ticket& ticket = tickets.emplace_back();
+        if (!twoDigitFields(p, kTicketPositions, &ticket[1])) {
+            tickets.pop_back();
+            break;
+        }
+        at += length;
+        --room;
+    }
+    file.skip(at);
+}
+
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
     wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
                                                             std::size_t{kMaxTickets})));
-    while (!file.atEnd()) {
+    for (;;) {
+        takePlainTickets(wheel.tickets, file);
+        if (file.atEnd()) return;
         if (static_cast<int>(wheel.tickets.size()) == kMaxTickets) {
             if (notify)
                 notify("В системе " + visibleText(name) + " больше " + intToStr(kMaxTickets) +
@@ -57,7 +89,7 @@ void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
         }
         const std::string_view line = file.readLine();
         Ticket& ticket = wheel.tickets.emplace_back();
-        if (twelveDigits(line)) {  // the way wheel files are written
+        if (twelveDigits(line)) {
             for (std::size_t p = 1; p <= kTicketPositions; ++p)
                 ticket[p] = (line[2 * p - 2] - '0') * 10 + (line[2 * p - 1] - '0');
             continue;
@@ -76,6 +108,35 @@ void readWheel(Wheel& wheel, TextFile& file, const std::string& name, const Noti
     wheel.guarantee = nextLineToInt(file);
     wheel.spare = nextLineToInt(file);
     loadWheel(wheel, file, name, notify);
+}
+
+constexpr int kHeaderLines = 5;  // the title and the four values
+
+// Where reading `wheel` from the file failed: the file is read again up to
+// the failing line, a header line whole or the first ticket position, in
+// the reader's order, that does not convert.
+std::optional<FilePlace> failedPlace(const std::string& path, const Wheel& wheel) {
+    static constexpr const char* fields[] = {"число номеров", "число билетов", "гарантия", "запасное значение"};
+    TextFile file(path);
+    file.readLine();
+    FilePlace place;
+    std::int32_t value = 0;
+    for (int line = 2; line <= kHeaderLines && place.line == 0; ++line) {
+        const std::string_view text = file.readLine();
+        if (file.lineCut() || !tryStrToInt(text, value))
+            place = {line, 1, std::max(1, static_cast<int>(text.size())), fields[line - 2], std::string(text), false};
+    }
+    const int line = kHeaderLines + static_cast<int>(wheel.tickets.size());
+    for (int at = kHeaderLines + 1; at <= line && place.line == 0; ++at) {
+        const std::string_view text = file.readLine();
+        if (at < line) continue;
+        int p = 1;
+        while (p < kTicketPositions && tryStrToInt(columns(text, 2 * p - 1, 2), value)) ++p;
+        place = {line, 2 * p - 1, 2 * p, "позиция " + intToStr(p), std::string(text), false};
+    }
+    if (place.line == 0) return std::nullopt;
+    place.lastLine = nothingFollows(file);
+    return place;
 }
 
 }  // namespace
@@ -127,8 +188,17 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
 
 void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
                    const Notify& notify) {
-    TextFile file(path);
-    readWheel(wheel, file, name, notify);
+    try {
+        TextFile file(path);
+        readWheel(wheel, file, name, notify);
+    } catch (ConvertError& e) {
+        // A second read that fails itself leaves the error as it was.
+        try {
+            if (auto place = failedPlace(path, wheel)) e.setPlace(std::move(*place));
+        } catch (const AppError&) {
+        }
+        throw;
+    }
 }
 
 }  // namespace trimel

@@ -26,7 +26,8 @@ void loadWheelLibrary(AppState& state, const std::string& folder, const Notify& 
 
 // Reads one wheel file into `wheel` as the library load reads each of its
 // files; `name` is how notices call it. Errors are thrown as there, with
-// what was read so far left in `wheel`.
+// what was read so far left in `wheel`; a field that does not convert is
+// thrown with its place in the file.
 void loadWheelFile(Wheel& wheel, const std::string& path, const std::string& name,
                    const Notify& notify);
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 
-#include "domain/IntText.h"
-
 namespace trimel {
 
-// Decimal text appended in place; the number's own text is short enough to
-// stay inside the string's buffer.
-inline void appendDecimal(std::string& out, std::int64_t value) { out += intToStr(value); }
+// Decimal text appended in place, with no string of its own on the way.
+inline void appendDecimal(std::string& out, std::int64_t value) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
 
 // A drawn number as the draws grid lists it: below 10 with a leading 0,
 // always followed by one blank ("05 ", "17 ").

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "Decimal.h"
-#include "domain/IntText.h"
 #include "Expansion.h"
 
 namespace trimel {
@@ -13,16 +12,17 @@ namespace {
 
 void emptyGrid(TextGrid& grid) {
     for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, std::string());
+        for (int c = 0; c < grid.colCount(); ++c) grid.clearCell(c, r);
 }
 
 void fillTickets(TextGrid& grid, const PartWheel& wheel, int positions,
                  const std::vector<ExpandedTicket>& expanded) {
     const int tickets = std::min(wheel.ticketCount, static_cast<int>(expanded.size()) - 1);
     for (int t = 1; t <= tickets; ++t) {
-        grid.setCell(0, t - 1, intToStr(t));
+        grid.setCellNumber(0, t - 1, t);
         const ExpandedTicket& e = expanded[static_cast<std::size_t>(t)];
-        for (int p = 1; p <= positions; ++p) grid.setCell(p, t - 1, intToStr(e[static_cast<std::size_t>(p)]));
+        for (int p = 1; p <= positions; ++p)
+            grid.setCellNumber(p, t - 1, e[static_cast<std::size_t>(p)]);
     }
 }
 
@@ -30,7 +30,7 @@ void fillStrip(TextGrid& strip, const PartList& list, std::int32_t size) {
     // Numbers past the strip's columns would not be shown.
     const std::int32_t last = std::min({size, kPartListSize, static_cast<std::int32_t>(strip.colCount())});
     for (std::int32_t j = 1; j <= last; ++j)
-        strip.setCell(j - 1, 0, intToStr(list[static_cast<std::size_t>(j)]));
+        strip.setCellNumber(j - 1, 0, list[static_cast<std::size_t>(j)]);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "HitCount.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "Expansion.h"
 
@@ -15,32 +16,58 @@ DrawnNumbers::DrawnNumbers(const tyr& d, int n)
     }
 }
 
-HitCounter::HitCounter() : positions_(kMaxTickets + 1) {}
+HitCounter::HitCounter() = default;
 
 void HitCounter::prepare(const PartWheel& wheel, int positions) {
-    tickets_ = std::min(wheel.ticketCount, static_cast<int>(positions_.size()) - 1);
+    tickets_ = std::clamp(wheel.ticketCount, 0, kMaxTickets);
     positions = std::clamp(positions, 0, kTicketPositions);
     used_.clear();
-    for (int t = 1; t <= tickets_; ++t) {
-        NumberSet distinct;
+    int highest = 0;
+    const auto maskOf = [&](int t) {
+        PositionMask mask;
         for (int p = 1; p <= positions; ++p) {
             const std::int32_t v = wheel.position(t, p);
-            if (isListPosition(v)) distinct.add(v);
+            if (!isListPosition(v)) continue;
+            used_.add(v);
+            highest = std::max(highest, v);
+            if (v < 64)
+                mask.lo |= std::uint64_t{1} << v;
+            else
+                mask.hi |= std::uint64_t{1} << (v - 64);
         }
-        Positions& out = positions_[static_cast<std::size_t>(t)];
-        out.fill(0);
-        std::size_t k = 0;
-        distinct.forEach([&](int v) { out[k++] = static_cast<std::uint8_t>(v); });
-        used_ |= distinct;
+        return mask;
+    };
+    for (int t = 1; t <= tickets_; ++t) maskOf(t);
+
+    const auto count = static_cast<std::size_t>(tickets_);
+    positions32_.resize(highest < 32 ? count : 0);
+    positions64_.resize(highest >= 32 && highest < 64 ? count : 0);
+    positions128_.resize(highest >= 64 ? count : 0);
+    for (int t = 1; t <= tickets_; ++t) {
+        const PositionMask mask = maskOf(t);
+        const auto i = static_cast<std::size_t>(t - 1);
+        if (highest < 32)
+            positions32_[i] = static_cast<std::uint32_t>(mask.lo);
+        else if (highest < 64)
+            positions64_[i] = mask.lo;
+        else
+            positions128_[i] = mask;
     }
+}
+
+PositionMask HitCounter::positionsOf(int t) const {
+    const auto i = static_cast<std::size_t>(t - 1);
+    if (!positions32_.empty()) return {positions32_[i], 0};
+    if (!positions64_.empty()) return {positions64_[i], 0};
+    return positions128_[i];
 }
 
 void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogram& hist) const {
     if (tickets_ == 0) return;
 
-    // Entry v is 1 when list position v holds a drawn number; entry 0, no
-    // number, never does.
-    std::array<std::uint8_t, kPartListSize + 1> drawnAt{};
+    // The list positions holding a drawn number; position 0, no number,
+    // never does.
+    PositionMask drawnAt;
     NumberSet seen;
     bool listRepeats = false;
     used_.forEach([&](int v) {
@@ -48,21 +75,19 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
         if (!drawn.set.contains(x)) return;
         if (seen.contains(x)) listRepeats = true;
         seen.add(x);
-        drawnAt[static_cast<std::size_t>(v)] = 1;
+        if (v < 64)
+            drawnAt.lo |= std::uint64_t{1} << v;
+        else
+            drawnAt.hi |= std::uint64_t{1} << (v - 64);
     });
 
     if (!drawn.repeats && !listRepeats) {
-        // Four tallies taken in turn, so that consecutive tickets with the
-        // same hits do not wait on each other's increment.
-        std::array<std::array<std::int32_t, 8>, 4> tally{};
-        for (int t = 1; t <= tickets_; ++t) {
-            const Positions& pos = positions_[static_cast<std::size_t>(t)];
-            const int h = drawnAt[pos[0]] + drawnAt[pos[1]] + drawnAt[pos[2]] + drawnAt[pos[3]] +
-                          drawnAt[pos[4]] + drawnAt[pos[5]];
-            ++tally[static_cast<std::size_t>(t & 3)][static_cast<std::size_t>(h)];
-        }
-        for (std::size_t b = 0; b <= 6; ++b)
-            hist[b] += tally[0][b] + tally[1][b] + tally[2][b] + tally[3][b];
+        if (!positions32_.empty())
+            tallyHits<std::uint32_t>(positions32_, static_cast<std::uint32_t>(drawnAt.lo), hist);
+        else if (!positions64_.empty())
+            tallyHits<std::uint64_t>(positions64_, drawnAt.lo, hist);
+        else
+            tallyHits<PositionMask>(positions128_, drawnAt, hist);
         return;
     }
     for (int t = 1; t <= tickets_; ++t) {
@@ -72,9 +97,12 @@ void HitCounter::count(const PartList& list, const DrawnNumbers& drawn, Histogra
 }
 
 int HitCounter::ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const {
+    const PositionMask mask = positionsOf(t);
     NumberSet ticket;
-    for (std::uint8_t v : positions_[static_cast<std::size_t>(t)])
-        if (v != 0) ticket.add(list[v]);
+    for (std::uint64_t b = mask.lo; b != 0; b &= b - 1)
+        ticket.add(list[static_cast<std::size_t>(std::countr_zero(b))]);
+    for (std::uint64_t b = mask.hi; b != 0; b &= b - 1)
+        ticket.add(list[static_cast<std::size_t>(64 + std::countr_zero(b))]);
     int hits = 0;
     for (int p = 1; p <= drawn.count; ++p)
         if (ticket.contains(drawn.draw.numbers[static_cast<std::size_t>(p)])) ++hits;

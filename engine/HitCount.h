@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "domain/State.h"
+#include "HitTally.h"
 #include "RunParts.h"
 #include "WorkTables.h"
 
@@ -24,12 +25,12 @@ struct DrawnNumbers {
 // a number of the ticket, and tallies the tickets by that count.
 //
 // A ticket's numbers are the list entries at its positions, so per run
-// each ticket is reduced to the distinct list positions it uses; per draw
+// each ticket is reduced to the set of list positions it uses; per draw
 // the positions whose entries were drawn are marked once, and a ticket's
-// hits are its marked positions. That equals counting numbers whenever no
-// drawn number stands twice, neither in the draw nor in two used
-// positions of the list; otherwise each ticket's numbers are counted one
-// by one.
+// hits are its marked positions, counted as the bits of an and. That
+// equals counting numbers whenever no drawn number stands twice, neither
+// in the draw nor in two used positions of the list; otherwise each
+// ticket's numbers are counted one by one.
 class HitCounter {
 public:
     HitCounter();
@@ -45,10 +46,14 @@ public:
 private:
     int ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const;
 
-    // Ticket t's distinct list positions at [t], padded with 0 (no number).
-    using Positions = std::array<std::uint8_t, kTicketPositions>;
-    std::vector<Positions> positions_;
-    NumberSet used_;                    // positions any ticket uses
+    PositionMask positionsOf(int t) const;
+
+    // Ticket t's list positions at [t - 1], in the narrowest of the three
+    // that holds the highest position used; the other two stay empty.
+    std::vector<std::uint32_t> positions32_;
+    std::vector<std::uint64_t> positions64_;
+    std::vector<PositionMask> positions128_;
+    NumberSet used_;  // positions any ticket uses
     int tickets_ = 0;
 };
 

@@ -21,6 +21,19 @@ public:
             hi_ |= std::uint64_t{1} << (x - 64);
     }
 
+    // Adds x; whether it was not a member before. A number outside the
+    // range never is one, and is not added. Without a branch on the
+    // answer, so that drawing distinct numbers at random does not guess.
+    bool insert(std::int32_t x) {
+        const auto u = static_cast<std::uint32_t>(x);
+        if (u > static_cast<std::uint32_t>(kTop)) return true;
+        std::uint64_t& word = u < 64 ? lo_ : hi_;
+        const std::uint64_t bit = std::uint64_t{1} << (u & 63);
+        const bool fresh = (word & bit) == 0;
+        word |= bit;
+        return fresh;
+    }
+
     bool contains(std::int32_t x) const {
         if (x < 0 || x > kTop) return false;
         return x < 64 ? ((lo_ >> x) & 1u) != 0 : ((hi_ >> (x - 64)) & 1u) != 0;

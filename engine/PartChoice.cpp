@@ -16,13 +16,12 @@ void drawDistinct(Random& random, std::int32_t n, std::int32_t count, PartList& 
                   NumberSet& chosen) {
     const std::int32_t last = std::min(count, kPartListSize);
     const auto range = static_cast<std::uint32_t>(n);
-    for (std::int32_t j = 1; j <= last; ++j) {
-        std::int32_t x;
-        do {
-            x = static_cast<std::int32_t>(random(range)) + 1;
-            list[static_cast<std::size_t>(j)] = x;
-        } while (chosen.contains(x));
-        chosen.add(x);
+    // A try that was taken before stays in the list until the next one
+    // overwrites it.
+    for (std::int32_t j = 1; j <= last;) {
+        const std::int32_t x = static_cast<std::int32_t>(random(range)) + 1;
+        list[static_cast<std::size_t>(j)] = x;
+        j += chosen.insert(x) ? 1 : 0;
     }
 }
 
@@ -49,7 +48,7 @@ void choosePassParts(WorkTables& w, const Favourites& favourites, const RunParts
     if (run.P1 != run.N) drawDistinct(w.random, run.N, run.P2, w.lists[1], w.chosen);
 
     const std::int32_t sizes[2] = {run.P1, run.P2};
-    for (int part = 0; part < 2; ++part) {
+    for (std::size_t part = 0; part < 2; ++part) {
         const std::int32_t last = std::min(sizes[part], kPartListSize);
         for (std::int32_t j = 1; j <= last; ++j)
             w.partSets[part].add(w.lists[part][static_cast<std::size_t>(j)]);

@@ -39,16 +39,16 @@ void prepareGrids(MainView& view, int D) {
     hits.setColWidth(6, 38);
 
     for (int r = 1; r <= D; ++r) {
-        draws.setCell(3, r, std::string());
-        draws.setCell(4, r, std::string());
+        draws.clearCell(3, r);
+        draws.clearCell(4, r);
     }
 }
 
 void writeHitsRow(TextGrid& hits, int i, const Histogram& first, const Histogram& second) {
-    hits.setCell(0, i, intToStr(i));
-    for (int b = 2; b <= 6; ++b) hits.setCell(b - 1, i, intToStr(first[static_cast<std::size_t>(b)]));
-    hits.setCell(6, i, intToStr(i));
-    for (int b = 2; b <= 6; ++b) hits.setCell(b + 5, i, intToStr(second[static_cast<std::size_t>(b)]));
+    hits.setCellNumber(0, i, i);
+    for (int b = 2; b <= 6; ++b) hits.setCellNumber(b - 1, i, first[static_cast<std::size_t>(b)]);
+    hits.setCellNumber(6, i, i);
+    for (int b = 2; b <= 6; ++b) hits.setCellNumber(b + 5, i, second[static_cast<std::size_t>(b)]);
 }
 
 void listDrawnInParts(TextGrid& draws, int i, const tyr& draw, int count,
@@ -70,9 +70,9 @@ void listDrawnInParts(TextGrid& draws, int i, const tyr& draw, int count,
 }
 
 void writeDrawCounts(TextGrid& draws, int i, const std::array<std::int32_t, 2>& inPart) {
-    draws.setCell(0, i, intToStr(i));
-    draws.setCell(1, i, intToStr(inPart[0]));
-    draws.setCell(2, i, intToStr(inPart[1]));
+    draws.setCellNumber(0, i, i);
+    draws.setCellNumber(1, i, inPart[0]);
+    draws.setCellNumber(2, i, inPart[1]);
 }
 
 void writeSummary(std::array<std::string, 18>& labels, const std::array<Histogram, 2>& spread) {
@@ -91,7 +91,7 @@ void writeTotals(TextGrid& hits, int D, std::array<std::int32_t, 10>& totals) {
         for (int k = 0; k < 10; ++k)
             totals[static_cast<std::size_t>(k)] += strToInt(hits.cell(kTotalColumns[k], r));
     for (int k = 0; k < 10; ++k)
-        hits.setCell(kTotalColumns[k], D + 1, intToStr(totals[static_cast<std::size_t>(k)]));
+        hits.setCellNumber(kTotalColumns[k], D + 1, totals[static_cast<std::size_t>(k)]);
     // Below the second "Тираж" there is nothing to total.
     hits.setCell(6, D + 1, std::string());
 }

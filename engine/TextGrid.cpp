@@ -1,6 +1,7 @@
 #include "TextGrid.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace trimel {
 
@@ -53,6 +54,20 @@ void TextGrid::setCell(int col, int row, std::string text) {
 void TextGrid::appendToCell(int col, int row, const std::string& text) {
     if (!inside(col, row)) return;
     cells_[index(col, row)] += text;
+    ++version_;
+}
+
+void TextGrid::clearCell(int col, int row) {
+    if (!inside(col, row)) return;
+    cells_[index(col, row)].clear();
+    ++version_;
+}
+
+void TextGrid::setCellNumber(int col, int row, std::int64_t value) {
+    if (!inside(col, row)) return;
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    cells_[index(col, row)].assign(digits, end);
     ++version_;
 }
 

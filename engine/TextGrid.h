@@ -26,6 +26,10 @@ public:
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
     void appendToCell(int col, int row, const std::string& text);
+    // Empties the cell, keeping its buffer for the next text.
+    void clearCell(int col, int row);
+    // A number's decimal text, written into the cell's own buffer.
+    void setCellNumber(int col, int row, std::int64_t value);
 
     int colWidth(int col) const;
     // The width every column has until it is given its own.

@@ -8,6 +8,35 @@
 
 namespace trimel::fuzz {
 
+std::u16string utf16Of(std::string_view utf8) {
+    std::u16string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        char32_t c = len == 1 ? b : len == 2 ? (b & 0x1Fu) : len == 3 ? (b & 0x0Fu) : (b & 0x07u);
+        bool valid = len != 0 && i + len <= utf8.size();
+        for (std::size_t k = 1; valid && k < len; ++k) {
+            const auto t = static_cast<unsigned char>(utf8[i + k]);
+            valid = (t >> 6) == 2;
+            c = (c << 6) | (t & 0x3Fu);
+        }
+        const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!valid || c < least[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+        i += len;
+    }
+    return out;
+}
+
 bool isVisibleText(std::string_view text) {
     // What visibleText gives is left as it is by it, and holds no control
     // character.

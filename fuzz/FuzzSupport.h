@@ -88,6 +88,10 @@ inline std::filesystem::path freshFolder(const std::string& name) {
     return p;
 }
 
+// UTF-16 of a UTF-8 text, as a text edit would hold it: a byte that does
+// not begin a valid sequence becomes U+FFFD.
+std::u16string utf16Of(std::string_view utf8);
+
 bool isVisibleText(std::string_view text);
 bool isConversionMessage(std::string_view message);
 bool isIoMessage(std::string_view message);

@@ -2,14 +2,13 @@
 // history, one or two fuzzed wheels (chosen as the selection window
 // chooses them), fuzzed favourite numbers and part-size texts. The run
 // must finish, or stop with one of its messages, in bounded time.
-#include <QString>
-
 #include "FuzzSupport.h"
 #include "domain/DrawHistory.h"
 #include "domain/Errors.h"
 #include "domain/WheelLibrary.h"
 #include "engine/Engine.h"
-#include "ui/Favourites.h"
+#include "domain/Favourites.h"
+#include "domain/WheelChoice.h"
 
 using namespace trimel;
 
@@ -34,16 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const AppError&) {
     }
 
-    // "Выбрать" as the selection window does it: wheels 1 and 2.
+    // "Выбрать" with wheels 1 and 2.
     state->wheel1 = state->wheelCount >= 1 ? 1 : 0;
     state->wheel2 = state->wheelCount >= 2 ? 2 : 0;
-    if (const Wheel* first = state->wheel(state->wheel1)) {
-        const Wheel* second = state->wheel(state->wheel2);
-        state->size1 = first->numberCount;
-        state->size2 = first->numberCount == state->N || !second ? 0 : second->numberCount;
-    }
+    applyWheelChoice(*state);
     try {
-        ui::enterFavourites(*state, QString::fromUtf8(p[3].data(), static_cast<qsizetype>(p[3].size())));
+        enterFavourites(*state, fuzz::utf16Of(p[3]));
     } catch (const ConvertError&) {
     }
 

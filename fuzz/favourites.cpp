@@ -1,12 +1,12 @@
 // The favourite numbers parse: the first line is the first-part size, the
 // rest the edit's text. Only the table's entries up to that size are ever
 // written, and a bad group gives the conversion error.
-#include <QString>
+#include <algorithm>
 
 #include "FuzzSupport.h"
 #include "domain/Errors.h"
 #include "domain/IntText.h"
-#include "ui/Favourites.h"
+#include "domain/Favourites.h"
 
 using namespace trimel;
 
@@ -17,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tryStrToInt(parts[0], state.size1);
     state.favourites.fill(-77);  // untouched entries keep this
 
-    const QString text = QString::fromUtf8(parts[1].data(), static_cast<qsizetype>(parts[1].size()));
     try {
-        ui::enterFavourites(state, text);
+        enterFavourites(state, fuzz::utf16Of(parts[1]));
     } catch (const ConvertError& e) {
         FUZZ_CHECK(fuzz::isConversionMessage(e.what()), e.what());
     }

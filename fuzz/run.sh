@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang in build-fuzz and runs each for a
+# Builds the fuzz targets with clang in build-fuzz (the fuzz preset) and runs each for a
 # bounded time, starting from its seeds in fuzz/corpus/<target>/ (new
 # inputs go to build-fuzz/corpus/, never into the repository). A crash, a
 # sanitizer report, a timeout (2 s for one input) or running out of memory
@@ -16,8 +16,8 @@ if [ ${#targets[@]} -eq 0 ]; then
   for d in fuzz/corpus/*/; do targets+=("$(basename "$d")"); done
 fi
 
-CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz >/dev/null
-cmake --build build-fuzz -j"$(nproc)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
 
 export ASAN_OPTIONS="abort_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -26,7 +26,7 @@ failed=()
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t"
   log="build-fuzz/logs/$t.log"
-  if "build-fuzz/fuzz_$t" "build-fuzz/corpus/$t" "fuzz/corpus/$t" \
+  if "build-fuzz/fuzz/fuzz_$t" "build-fuzz/corpus/$t" "fuzz/corpus/$t" \
        -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 \
        -artifact_prefix="build-fuzz/artifacts/$t-" >"$log" 2>&1; then
     echo "fuzz_$t: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1)"

@@ -1,15 +1,12 @@
 #include "Cli.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "DateText.h"
 #include "HistoryCheck.h"
 #include "Importer.h"
+#include "cli/CommandLine.h"
 #include "domain/Errors.h"
 #include "domain/Limits.h"
 #include "domain/Utf8.h"
@@ -20,54 +17,7 @@ namespace {
 
 constexpr std::size_t kListedBadRows = 20;
 
-constexpr const char* kUsage =
-    "Использование: trimel-history import ФАЙЛ --k K --n N [-o ИСТОРИЯ] [параметры]\n"
-    "               trimel-history check ИСТОРИЯ\n";
-
-constexpr const char* kHelp =
-    "\n"
-    "import  переводит файл результатов лотереи (CSV, через «;» или табуляцию) в файл истории\n"
-    "        тиражей программы: тиражи от старых к новым, номера 0001, 0002, …\n"
-    "  --k K              чисел в тираже (1..20)\n"
-    "  --n N              числа лотереи — от 1 до N (K..99)\n"
-    "  -o ИСТОРИЯ         куда записать (по умолчанию — ФАЙЛ с расширением .txt; «-» — на экран)\n"
-    "  --delimiter C      разделитель столбцов: «,», «;», tab или другой знак (обычно угадывается)\n"
-    "  --numbers A-B      числа тиража стоят в столбцах A..B, по одному\n"
-    "  --numbers C        числа стоят в столбце C через пробел; берутся первые K\n"
-    "  --tag C, --tag C.I метка тиража (например, дополнительный шар): столбец C или I-е число в нём\n"
-    "  --no-tag           без метки\n"
-    "  --reverse          порядок, обратный порядку строк файла (первая строка — последний тираж)\n"
-    "  --keep-order       порядок строк файла\n"
-    "  --skip-bad         записать файл, пропустив строки с ошибками\n"
-    "  --from ГГГГ-ММ-ДД  только тиражи с этого дня (когда правила игры менялись)\n"
-    "  Столбцы считаются с 1. Без --numbers, --tag и порядка они находятся по заголовку\n"
-    "  и значениям; что взято, программа пишет.\n"
-    "check   проверяет файл истории так, как его загрузит программа.\n";
-
-struct UsageError {
-    std::string message;
-};
-
-// "--k 6" and "--k=6" alike.
-class Args {
-public:
-    explicit Args(const std::vector<std::string>& a) : a_(a) {}
-    bool done() const { return i_ >= a_.size(); }
-    const std::string& next() { return a_[i_++]; }
-    std::string value(const std::string& option, std::string& given) {
-        if (const auto eq = given.find('='); eq != std::string::npos) {
-            std::string v = given.substr(eq + 1);
-            given.erase(eq);
-            return v;
-        }
-        if (done()) throw UsageError{"после " + option + " нужно значение."};
-        return next();
-    }
-
-private:
-    const std::vector<std::string>& a_;
-    std::size_t i_ = 0;
-};
+using cli::UsageError;
 
 int positive(const std::string& option, const std::string& text, int top) {
     int v = 0;
@@ -87,45 +37,67 @@ std::pair<int, int> twoParts(const std::string& option, const std::string& text,
 struct ImportCommand {
     std::string file, output;
     ImportOptions options;
+    bool orderGiven = false;
+    bool force = false;
 };
 
-ImportCommand parseImport(Args& args) {
-    ImportCommand c;
+// The import's options; what each sets is checked as a whole after.
+void describeImport(cli::Command& cmd, ImportCommand& c) {
     using Order = ImportOptions::Order;
-    bool orderGiven = false;
-    while (!args.done()) {
-        std::string a = args.next();
-        const auto option = a.substr(0, a.find('='));
-        if (option == "--k") c.options.layout.k = positive("--k", args.value("--k", a), kMaxDrawNumbers);
-        else if (option == "--n") c.options.layout.n = positive("--n", args.value("--n", a), 99);
-        else if (option == "-o" || option == "--output") c.output = args.value(option, a);
-        else if (option == "--delimiter") {
-            const std::string v = args.value(option, a);
-            c.options.delimiter = delimiterFromName(v);
-            if (!c.options.delimiter)
-                throw UsageError{"--delimiter: нужен один знак или tab, а не «" + toValidUtf8(v) + "»."};
-        } else if (option == "--numbers") {
-            const auto [first, last] = twoParts(option, args.value(option, a), '-');
-            if (last != 0 && last < first) throw UsageError{"--numbers A-B: B не может быть меньше A."};
-            c.options.layout.numbers = NumberColumns{first, last == 0 ? first : last};
-        } else if (option == "--tag") {
-            const auto [column, item] = twoParts(option, args.value(option, a), '.');
-            c.options.layout.tag = TagColumn{column, item};
-        } else if (a == "--no-tag") c.options.layout.tag = TagColumn{};
-        else if (a == "--reverse" || a == "--keep-order") {
-            if (orderGiven) throw UsageError{"--reverse и --keep-order вместе не указываются."};
-            orderGiven = true;
-            c.options.order = a == "--reverse" ? Order::Reverse : Order::Keep;
-        } else if (option == "--from") {
-            const std::string v = args.value(option, a);
-            const auto parts = splitDate(v);
-            if (parts && parts->yearFirst) c.options.from = dateKey(*parts, false);
-            if (!c.options.from) throw UsageError{"--from: нужна дата вида 2015-10-07, а не «" + toValidUtf8(v) + "»."};
-        } else if (a == "--skip-bad") c.options.skipBad = true;
-        else if (a.starts_with("-")) throw UsageError{"неизвестный параметр «" + toValidUtf8(a) + "»."};
-        else if (!c.file.empty()) throw UsageError{"файл указывается один, а здесь ещё и «" + toValidUtf8(a) + "»."};
-        else c.file = a;
-    }
+    LayoutHints& layout = c.options.layout;
+    cmd.option({"--k"}, "--k K", "чисел в тираже (1.." + std::to_string(kMaxDrawNumbers) + ")",
+               [&](const std::string& v) { layout.k = positive("--k", v, kMaxDrawNumbers); });
+    cmd.option({"--n"}, "--n N", "числа лотереи — от 1 до N (K..99)",
+               [&](const std::string& v) { layout.n = positive("--n", v, 99); });
+    cmd.option({"-o", "--output"}, "-o ИСТОРИЯ", "куда записать (по умолчанию — ФАЙЛ с расширением .txt; «-» — на экран)",
+               [&](const std::string& v) { c.output = v; });
+    cmd.flag({"--force"}, "записать поверх существующего файла (без него такой файл не трогается)",
+             [&] { c.force = true; });
+    cmd.option({"--delimiter"}, "--delimiter C", "разделитель столбцов: «,», «;», tab или другой знак (обычно угадывается)",
+               [&](const std::string& v) {
+                   c.options.delimiter = delimiterFromName(v);
+                   if (!c.options.delimiter)
+                       throw UsageError{"--delimiter: нужен один знак или tab, а не «" + toValidUtf8(v) + "»."};
+               });
+    cmd.option({"--numbers"}, "--numbers A-B", "числа тиража стоят в столбцах A..B, по одному;\n"
+               "--numbers C: в столбце C через пробел (берутся первые K)",
+               [&](const std::string& v) {
+                   const auto [first, last] = twoParts("--numbers", v, '-');
+                   if (last != 0 && last < first) throw UsageError{"--numbers A-B: B не может быть меньше A."};
+                   layout.numbers = NumberColumns{first, last == 0 ? first : last};
+               });
+    cmd.option({"--tag"}, "--tag C, --tag C.I", "метка тиража (например, дополнительный шар): столбец C или I-е число в нём",
+               [&](const std::string& v) {
+                   const auto [column, item] = twoParts("--tag", v, '.');
+                   layout.tag = TagColumn{column, item};
+               });
+    cmd.flag({"--no-tag"}, "без метки", [&] { layout.tag = TagColumn{}; });
+    const auto order = [&](Order o) {
+        if (c.orderGiven) throw UsageError{"--reverse и --keep-order вместе не указываются."};
+        c.orderGiven = true;
+        c.options.order = o;
+    };
+    cmd.flag({"--reverse"}, "порядок, обратный порядку строк файла (первая строка — последний тираж)",
+             [order] { order(Order::Reverse); });
+    cmd.flag({"--keep-order"}, "порядок строк файла", [order] { order(Order::Keep); });
+    cmd.flag({"--skip-bad"}, "записать файл, пропустив строки с ошибками", [&] { c.options.skipBad = true; });
+    cmd.option({"--from"}, "--from ГГГГ-ММ-ДД", "только тиражи с этого дня (когда правила игры менялись)",
+               [&](const std::string& v) {
+                   const auto parts = splitDate(v);
+                   if (parts && parts->yearFirst) c.options.from = dateKey(*parts, false);
+                   if (!c.options.from)
+                       throw UsageError{"--from: нужна дата вида 2015-10-07, а не «" + toValidUtf8(v) + "»."};
+               });
+    cmd.note("Столбцы считаются с 1. Без --numbers, --tag и порядка они находятся по заголовку");
+    cmd.note("и значениям; что взято, программа пишет.");
+    cmd.arguments([&](const std::string& a) {
+        if (!c.file.empty()) throw UsageError{"файл указывается один, а здесь ещё и «" + toValidUtf8(a) + "»."};
+        c.file = a;
+    });
+}
+
+// What the options say together.
+void checkImport(ImportCommand& c) {
     const int k = c.options.layout.k, n = c.options.layout.n;
     if (c.file.empty()) throw UsageError{"не указан файл результатов."};
     if (k == 0) throw UsageError{"не указано --k — сколько чисел в тираже."};
@@ -143,24 +115,11 @@ ImportCommand parseImport(Args& args) {
     std::error_code ec;
     if (c.output != "-" && fs::equivalent(c.file, c.output, ec))
         throw UsageError{"история записалась бы поверх файла результатов: укажите другой -o."};
-    return c;
+    if (c.output != "-") cli::mayWrite(c.output, c.force);
 }
 
-// Writes through a temporary file beside the target, so that a failure
-// leaves no half-written history.
-void writeFile(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
-    f << text;
-    f.close();
-    if (!f || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw AppError("Не удалось записать файл «" + toValidUtf8(path) + "».");
-    }
-}
-
-int runImport(Args& args, std::ostream& out, std::ostream& err) {
-    const ImportCommand c = parseImport(args);
+int runImport(ImportCommand& c, std::ostream& out, std::ostream& err) {
+    checkImport(c);
     const bool toScreen = c.output == "-";
     std::ostream& info = toScreen ? err : out;
     ImportResult r;
@@ -188,7 +147,7 @@ int runImport(Args& args, std::ostream& out, std::ostream& err) {
         return 0;
     }
     try {
-        writeFile(c.output, r.history);
+        cli::writeFile(c.output, r.history);
     } catch (const AppError& e) {
         err << e.what() << "\n";
         return 1;
@@ -198,14 +157,7 @@ int runImport(Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int runCheck(Args& args, std::ostream& out) {
-    std::string file;
-    while (!args.done()) {
-        const std::string& a = args.next();
-        if (a.starts_with("-")) throw UsageError{"неизвестный параметр «" + toValidUtf8(a) + "»."};
-        if (!file.empty()) throw UsageError{"файл указывается один."};
-        file = a;
-    }
+int runCheck(const std::string& file, std::ostream& out) {
     if (file.empty()) throw UsageError{"не указан файл истории."};
     std::error_code ec;
     const auto type = std::filesystem::status(file, ec).type();
@@ -223,21 +175,26 @@ int runCheck(Args& args, std::ostream& out) {
 }  // namespace
 
 int runHistoryTool(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    Args args(argv);
-    try {
-        if (args.done()) throw UsageError{"не указана команда."};
-        const std::string command = args.next();
-        if (command == "--help" || command == "-h" || command == "help") {
-            out << kUsage << kHelp;
-            return 0;
-        }
-        if (command == "import") return runImport(args, out, err);
-        if (command == "check") return runCheck(args, out);
-        throw UsageError{"неизвестная команда «" + toValidUtf8(command) + "»."};
-    } catch (const UsageError& e) {
-        err << "trimel-history: " << e.message << "\n" << kUsage << "Подробнее: trimel-history --help\n";
-        return 2;
-    }
+    cli::Tool tool("trimel-history");
+    ImportCommand import;
+    cli::Command& importCommand = tool.command(
+        "import", "import ФАЙЛ --k K --n N [-o ИСТОРИЯ] [параметры]",
+        "переводит файл результатов лотереи в файл истории тиражей программы: тиражи от старых\n"
+        "        к новым, номера 0001, 0002, … Столбцы в файле разделены запятыми, точками с запятой\n"
+        "        или табуляцией — разделитель находится сам.",
+        [&] { return runImport(import, out, err); });
+    describeImport(importCommand, import);
+
+    std::string checked;
+    cli::Command& check = tool.command("check", "check ИСТОРИЯ", "проверяет файл истории так, как его загрузит программа.",
+                                       [&] { return runCheck(checked, out); });
+    check.arguments([&](const std::string& a) {
+        if (!checked.empty()) throw UsageError{"файл указывается один."};
+        checked = a;
+    });
+    tool.note("Пример: trimel-history import lotto_all.csv --k 6 --n 45 -o история.txt");
+    tool.note("        trimel-history check история.txt");
+    return tool.run(argv, out, err);
 }
 
 }  // namespace trimel::history

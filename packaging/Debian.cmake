@@ -1,5 +1,5 @@
-# The Debian package, built by `cpack -G DEB` in a build folder configured
-# with -DCMAKE_INSTALL_PREFIX=/usr (packaging/check-package.sh does it all).
+# The Debian package, built by `cpack -G DEB` in a build folder; it goes
+# under /usr, the default prefix (packaging/check-package.sh does it all).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trimel)
 set(CPACK_PACKAGE_VENDOR "The Trimel developers")

@@ -11,7 +11,8 @@ set -euo pipefail
 unset QT_QPA_PLATFORM
 data=/usr/share/trimel
 entry=/usr/share/applications/org.trimel.Trimel.desktop
-main_title="Тримель v1.2"
+# The window's title names the version, the package's.
+main_title="Тримель v$(dpkg-query -W -f='${Version}' trimel)"
 
 fail() { echo "installed program: $*" >&2; exit 1; }
 

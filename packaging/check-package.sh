@@ -19,11 +19,11 @@ installed && fail "trimel is installed on this machine already; remove it first 
 
 # Debian's own hardening flags, as a Debian build passes them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DTRIMEL_GUI=ON -DTRIMEL_TESTS=OFF -DTRIMEL_BENCH=OFF -DTRIMEL_WERROR=ON \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake --build "$build" -j"$(nproc)"
+# The package preset, which names no prefix: the package must go under
+# /usr by itself. Debian's flags go into the flags a fresh configure starts from.
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" cmake --preset package --fresh
+cmake --build --preset package -j"$(nproc)"
 rm -f "$build"/trimel_*.deb
 (cd "$build" && cpack -G DEB)
 debs=("$build"/trimel_*.deb)
@@ -31,6 +31,7 @@ debs=("$build"/trimel_*.deb)
 deb="$PWD/${debs[0]}"
 
 dpkg-deb -I "$deb"
+if dpkg-deb -c "$deb" | grep -q ' \./usr/local/'; then fail "the package installs under /usr/local"; fi
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
 for need in libqt6widgets6 libqt6gui6 fonts-liberation; do

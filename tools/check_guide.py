@@ -2,10 +2,12 @@
 """Checks the user guide docs/index.html by hand: every link to a place in
 the page has its id, every picture and local link names a file in docs/,
 nothing is fetched from elsewhere (scripts, stylesheets, fonts, pictures),
-every tag that needs closing is closed, and every picture the guide shows
-is one that tools/screenshots.cpp takes.
+every tag that needs closing is closed, every picture the guide shows
+is one that tools/screenshots.cpp takes, and every ticket count of a shipped
+wheel it quotes, marked <span data-wheel="V:T">count</span> (or
+"V:T+V:T" for a sum), is the count in the wheel files of examples/wheels.
 
-Usage: python3 tools/check_guide.py      (exit code 1 on a fault)
+Usage: python3 tools/check_guide.py      (exit code 1 on a fault; CTest runs it)
 """
 import re
 import sys
@@ -24,6 +26,8 @@ class Guide(HTMLParser):
         super().__init__(convert_charrefs=True)
         self.ids, self.anchors, self.files, self.faults = set(), [], [], []
         self.stack = []
+        self.counts = []  # (line, "V:T+…", text) of the marked ticket counts
+        self.count = None
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
@@ -46,11 +50,16 @@ class Guide(HTMLParser):
                 self.files.append((line, tag, url))
         if "style" in a and "url(" in a["style"]:
             self.faults.append(f"line {line}: a style loads a url()")
+        if "data-wheel" in a:
+            self.count = [line, a["data-wheel"], ""]
         if tag not in VOID:
             self.stack.append((tag, line))
 
     def handle_endtag(self, tag):
         line = self.getpos()[0]
+        if tag == "span" and self.count:
+            self.counts.append(tuple(self.count))
+            self.count = None
         while self.stack and self.stack[-1][0] != tag and self.stack[-1][0] in OPTIONAL_END:
             self.stack.pop()
         if not self.stack or self.stack[-1][0] != tag:
@@ -59,8 +68,40 @@ class Guide(HTMLParser):
         self.stack.pop()
 
     def handle_data(self, data):
+        if self.count:
+            self.count[2] += data
         if self.stack and self.stack[-1][0] == "style" and re.search(r"url\(|@import|@font-face", data):
             self.faults.append("the stylesheet loads something from elsewhere")
+
+
+def library_counts():
+    """Ticket counts of the shipped wheels by (numbers, guarantee), read
+    from the header as the program reads it; the smallest where two match."""
+    counts = {}
+    for path in sorted((ROOT / "examples" / "wheels").iterdir()):
+        if not re.fullmatch(r"(?i)asys[^.]{0,3}(\..*)?", path.name):
+            continue
+        lines = path.read_text(encoding="utf-8", errors="replace").splitlines()
+        v, tickets, t = (int(x) for x in lines[1:4])
+        counts[(v, t)] = min(tickets, counts.get((v, t), tickets))
+    return counts
+
+
+def count_faults(marked):
+    counts, faults = library_counts(), []
+    for line, wheels, text in marked:
+        total = 0
+        for wheel in wheels.split("+"):
+            m = re.fullmatch(r"(\d+):(\d)", wheel)
+            key = m and (int(m.group(1)), int(m.group(2)))
+            if key not in counts:
+                faults.append(f"line {line}: no wheel {wheel} in examples/wheels")
+                break
+            total += counts[key]
+        else:
+            if text.strip() != str(total):
+                faults.append(f"line {line}: '{text}' tickets for {wheels}, the library has {total}")
+    return faults
 
 
 def main():
@@ -80,10 +121,11 @@ def main():
             shown.add(Path(url).name)
     taken = set(re.findall(r'"([\w-]+\.png)"', (ROOT / "tools" / "screenshots.cpp").read_text()))
     faults += [f"picture {p} is not taken by tools/screenshots.cpp" for p in sorted(shown - taken)]
+    faults += count_faults(guide.counts)
     for f in faults:
         print(f"docs/index.html: {f}")
     print(f"{len(guide.anchors)} links within the page, {len(guide.files)} to files, "
-          f"{len(shown)} pictures; {len(faults)} faults")
+          f"{len(shown)} pictures, {len(guide.counts)} ticket counts; {len(faults)} faults")
     return 1 if faults else 0
 
 

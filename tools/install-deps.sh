@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  python3                     # the guide's check and the example-data tools
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   coinor-libcbc-dev           # branch and cut for wheels under a symmetry group
@@ -17,6 +18,7 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream x11-utils
   openbox wmctrl imagemagick  # the smoke test on a virtual X screen
   clang libclang-rt-dev       # the fuzz targets (libFuzzer and its sanitizers)
+  clang-format                # the formatting check
 )
 
 missing=()

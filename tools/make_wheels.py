@@ -16,7 +16,8 @@ tools/wheel-searches.txt.
 Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] [--jobs N]
                             [--only T:V1-V2 …] [--improve] [--split A] [--table-only]
   --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
-  --improve        shrink the shipped wheel further (split wheels side by side)
+  --improve        shrink the shipped wheel further (split wheels side by side),
+                   or the one on a number more when it is smaller
   --split A        split "3 if 6" wheels into A numbers and the rest
   --method M       the tool's search method (default: the tool chooses)
   --jobs N         cores each search uses (default: the tool's, all)
@@ -83,15 +84,25 @@ def log(line):
         f.write(line + "\n")
 
 
+def start_for(t, v, path):
+    """The wheel to shrink: the shipped one, or the one on a number more
+    when it is smaller (the tool cuts it down by point deletion)."""
+    if (t, v + 1) in LIBRARY:
+        bigger = os.path.join(WHEELS, file_name(LIBRARY.index((t, v + 1)) + 1))
+        if tickets_in(bigger) is not None and (tickets_in(path) is None or tickets_in(bigger) < tickets_in(path)):
+            return bigger
+    return path
+
+
 def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=None):
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
         out = tmp.name
     cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
-           "--seconds", str(seconds), "--seed", str(seed), "-o", out]
+           "--seconds", str(seconds), "--seed", str(seed), "-o", out, "--force"]
     if split is not None and t == 3 and 6 <= split <= v - 6:
         cmd += ["--split", str(split)]
     if improve and os.path.exists(path) and split is None:
-        cmd += ["--from", path]
+        cmd += ["--from", start_for(t, v, path)]
     if method:
         cmd += ["--method", method]
     if jobs:
@@ -106,7 +117,7 @@ def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=No
     new, old = tickets_in(out), tickets_in(path)
     log(f"{time.strftime('%Y-%m-%d %H:%M')} {os.path.basename(path)} {t} if 6 on {v}: "
         f"{method or 'auto'}, {jobs or 'all'} cores, {spent:.0f} s, seed {seed}"
-        f"{', from the shipped wheel' if '--from' in cmd else ''}: {old} -> {new}")
+        f"{', from ' + os.path.basename(cmd[cmd.index('--from') + 1]) if '--from' in cmd else ''}: {old} -> {new}")
     if old is None or new < old:
         os.replace(out, path)
         print(f"{os.path.basename(path)}: {t} if 6 on {v}: {old} -> {new}", flush=True)

@@ -22,6 +22,7 @@
 #include <functional>
 
 #include "ui/About.h"
+#include "ui/ClickLabel.h"
 #include "ui/GridView.h"
 #include "ui/LimitedEdit.h"
 #include "ui/Look.h"
@@ -100,8 +101,8 @@ int largestWheelRow(const Program& program, QListWidget* list, std::int32_t most
     int best = -1;
     numbers = 0;
     for (int row = 0; row < list->count(); ++row) {
-        std::int32_t index = 0;
-        if (!wheelIndexOfItem(list->item(row)->text(), index) || index == except) continue;
+        const std::int32_t index = list->item(row)->data(kWheelIndexRole).toInt();
+        if (index == except) continue;
         const trimel::Wheel* wheel = program.state.wheel(index);
         if (wheel && wheel->numberCount <= most && (best < 0 || wheel->numberCount > numbers)) {
             best = row;
@@ -155,10 +156,10 @@ int main(int argc, char** argv) {
         file.write("06 45\n0157  031119273544 07\n0158  06121824307  12\n");
     }
     chosen = bad;
-    ok = shootMessage([&] { main->sButton1Click(); }, out + QStringLiteral("message-error.png")) && ok;
+    ok = shootMessage([&] { main->sButton1->click(); }, out + QStringLiteral("message-error.png")) && ok;
 
     chosen = history;
-    main->sButton1Click();
+    main->sButton1->click();
     main->StringGrid1->setFocus();
     ok = shoot(main, out + QStringLiteral("main-window-open.png")) && ok;
 
@@ -172,13 +173,13 @@ int main(int argc, char** argv) {
     ok = zoom(main->sButton1, out + QStringLiteral("button-pressed.png")) && ok;
     QTest::mouseRelease(main->sButton1, Qt::LeftButton, {}, QPoint(-20, -20));  // outside: no click
 
-    main->sButton2Click();
+    main->sButton2->click();
     TForm4* sys = program.form4();
     sys->move(40, 40);
     sys->activateWindow();
     settle();
     // "Выбрать" before any wheel is chosen.
-    ok = shootMessage([&] { sys->sButton1Click(); }, out + QStringLiteral("message-notice.png")) && ok;
+    ok = shootMessage([&] { sys->sButton1->click(); }, out + QStringLiteral("message-notice.png")) && ok;
 
     // Wheels of guarantee 3 for two halves of the range: the largest on at
     // most half of the numbers, and the largest on what is left.
@@ -187,16 +188,16 @@ int main(int argc, char** argv) {
     QListWidget* left = sys->listBox(1);
     QListWidget* right = sys->listBox(2);
     const int firstRow = largestWheelRow(program, left, n / 2, 0, first);
-    if (firstRow >= 0) wheelIndexOfItem(left->item(firstRow)->text(), firstIndex);
+    if (firstRow >= 0) firstIndex = left->item(firstRow)->data(kWheelIndexRole).toInt();
     int secondRow = largestWheelRow(program, right, n - first, firstIndex, second);
     if (secondRow < 0) secondRow = firstRow;
     ok = firstRow >= 0 && ok;
     clickItem(left, firstRow);
     clickItem(right, secondRow);
     ok = shoot(sys, out + QStringLiteral("wheels-window.png")) && ok;
-    sys->sButton1Click();
+    sys->sButton1->click();
 
-    main->sButton4Click();
+    main->sButton4->click();
     program.form3()->hide();
     main->raise();
     main->activateWindow();
@@ -204,7 +205,7 @@ int main(int argc, char** argv) {
     ok = shoot(main, out + QStringLiteral("main-window.png")) && ok;
 
     // Favourite numbers for the whole first part: 02, 04, 06, … then odd ones.
-    main->sButton3Click();
+    main->sButton3->click();
     TForm2* fav = program.form2();
     fav->move(40, 40);
     fav->activateWindow();
@@ -218,11 +219,11 @@ int main(int argc, char** argv) {
     ok = shoot(fav, out + QStringLiteral("favourites-window.png")) && ok;
     fav->hide();
 
-    main->Label19Click();
+    QTest::mouseClick(main->Label19, Qt::LeftButton);
     TForm40* about = program.form40();
     about->move(40, 40);
     ok = shoot(about, out + QStringLiteral("about-window.png")) && ok;
-    about->sButton1Click();
+    about->sButton1->click();
 
     TForm3* forecast = program.form3();
     forecast->move(40, 40);
@@ -236,7 +237,7 @@ int main(int argc, char** argv) {
     settle();
     const QString size1 = main->LabeledEdit1->text();
     main->LabeledEdit1->setText(QString::number(n));
-    ok = shootMessage([&] { main->sButton4Click(); }, out + QStringLiteral("message-sum.png")) && ok;
+    ok = shootMessage([&] { main->sButton4->click(); }, out + QStringLiteral("message-sum.png")) && ok;
     main->LabeledEdit1->setText(size1);
     return ok ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Smoke test on a real X server: starts the built program in examples/,
-# waits for its main window "Тримель v1.2", takes a screenshot, checks
+# waits for its main window "Тримель v<version>", takes a screenshot, checks
 # that the window is not blank, and closes it as a user would; the program
 # must then end by itself with status 0. The screenshot is kept.
 #
@@ -42,7 +42,9 @@ wmctrl -m >/dev/null 2>&1 || { echo "smoke: the window manager did not start"; e
 pid=$!
 pids+=("$pid")
 
-title="Тримель v1.2"
+# The window's title names the version its build was configured with.
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$(dirname "$program")/CMakeCache.txt")"
+title="Тримель v$version"
 id=""
 for _ in $(seq 1 300); do
   id="$( (wmctrl -l 2>/dev/null || true) | awk -v t="$title" 'substr($0, length($0) - length(t) + 1) == t { print $1; exit }')"

@@ -1,29 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test twice:
-# a plain build (warnings as errors) and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any sanitizer report fails the run;
-# then the Debian package's check, a smoke test of the program on a virtual
-# X screen, and the fuzz targets for a bounded time (TRIMEL_FUZZ_SECONDS
-# per target, default 40).
+# Installs what is missing, checks the formatting, builds everything and
+# runs every test twice: the plain build (warnings as errors) and one with
+# AddressSanitizer and UndefinedBehaviorSanitizer, where any sanitizer
+# report fails the run; a test that skips fails it too. Then the Debian
+# package's check, a smoke test of the program on a virtual X screen, and
+# the fuzz targets for a bounded time (TRIMEL_FUZZ_SECONDS per target,
+# default 40). The builds are the presets of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
 jobs="$(nproc)"
-export QT_QPA_PLATFORM=offscreen
+
+echo "== formatting =="
+bash tools/check-format.sh
 
 echo "== plain build =="
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMEL_GUI=ON -DTRIMEL_TESTS=ON -DTRIMEL_BENCH=ON -DTRIMEL_WERROR=ON
-cmake --build build-test -j"$jobs"
-ctest --test-dir build-test --output-on-failure -j"$jobs"
+cmake --preset plain
+cmake --build --preset plain -j"$jobs"
+bash tools/ctest.sh plain
 
 echo "== sanitized build =="
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIMEL_GUI=ON -DTRIMEL_TESTS=ON -DTRIMEL_WERROR=ON \
-  -DTRIMEL_SANITIZE=address,undefined -DTRIMEL_BENCH=OFF
-cmake --build build-asan -j"$jobs"
-export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-ctest --test-dir build-asan --output-on-failure -j"$jobs"
+cmake --preset sanitized
+cmake --build --preset sanitized -j"$jobs"
+bash tools/ctest.sh sanitized
 
 echo "== package =="
 # Builds the Debian package, lints it, installs it, runs the installed

@@ -1,3 +1,4 @@
+// The About window ("О программе", form TForm40).
 #include "ui/About.h"
 
 #include <QAbstractButton>
@@ -10,7 +11,6 @@
 #include "ui/ClickLabel.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
-#include "ui/polov.h"
 
 namespace trimel::ui {
 
@@ -75,17 +75,13 @@ void TForm40::showOver(QWidget* owner) {
     activateWindow();
 }
 
-void TForm40::enableMainWindow() {
-    if (TForm1* main = program_.form1()) main->setEnabled(true);
-}
-
 void TForm40::sButton1Click() {
-    enableMainWindow();
+    emit closed();
     hide();
 }
 
 void TForm40::closeEvent(QCloseEvent* event) {
-    enableMainWindow();
+    emit closed();
     event->accept();
 }
 

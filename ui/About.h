@@ -10,7 +10,7 @@ class ClickLabel;
 class Program;
 
 // The About window. While it is open the main window is disabled; "Назад"
-// and closing enable it again.
+// and closing it emit closed(), on which its owner enables it again.
 class TForm40 : public QWidget {
     Q_OBJECT
 public:
@@ -22,14 +22,15 @@ public:
     // Shows the window above `owner` (which the caller has disabled).
     void showOver(QWidget* owner);
 
-    void sButton1Click();
-    void Label7Click();
+signals:
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose
 
 private:
-    void enableMainWindow();
+    void sButton1Click();
+    void Label7Click();
 
     Program& program_;
 };

@@ -2,7 +2,7 @@
 
 #include <QPalette>
 
-#include "skin/sCustomButton.h"
+#include "skinwidgets/sCustomButton.h"
 #include "ui/Look.h"
 
 namespace trimel::ui {

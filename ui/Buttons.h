@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QString>
 
-#include "skin/sCustomButton.h"
+#include "skinwidgets/sCustomButton.h"
 
 namespace trimel::ui {
 

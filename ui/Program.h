@@ -45,13 +45,16 @@ public:
 
     // Asks the user for a file to open; an empty result means cancelled.
     std::function<QString(QWidget* parent, const QString& caption)> chooseFile;
+    // Asks the user for a file to save into, offering the name filters
+    // given; an empty result means cancelled.
+    std::function<QString(QWidget* parent, const QString& caption, const QStringList& filters)> chooseSaveFile;
     // Hands a link to the desktop without waiting; the result is ignored.
     std::function<void(const QUrl&)> openUrl;
     // The seed of a run started by "ИГРАТЬ!".
     std::function<std::uint32_t()> seed = clockSeed;
 
     // The program's own user guide, docs/index.html: the installed one,
-    // else the source tree's.
+    // else the one beside the program in its build folder.
     QUrl guideUrl() const;
 
     // The windows, created once by startUp() and kept to the end.

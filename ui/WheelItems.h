@@ -11,8 +11,7 @@ namespace trimel::ui {
 // digits, a blank, then "<numbers>н-<tickets>к", e.g. "007 12н-22к".
 QString wheelItemText(std::int32_t index, const Wheel& wheel);
 
-// The wheel index an item names (its first three characters); false when
-// they are not an integer.
-bool wheelIndexOfItem(const QString& itemText, std::int32_t& index);
+// The item data role of a wheel list item that holds its wheel's index.
+inline constexpr int kWheelIndexRole = Qt::UserRole;
 
 }  // namespace trimel::ui

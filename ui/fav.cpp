@@ -1,10 +1,13 @@
+// The favourite numbers window ("Ввод любимых чисел", form TForm2).
 #include "ui/fav.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <algorithm>
+#include <climits>
 
+#include "domain/Favourites.h"
 #include "ui/Buttons.h"
-#include "ui/Favourites.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 
@@ -39,10 +42,14 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
     setTabOrder(LabeledEdit1, sButton1);
 }
 
+void TForm2::limitToPart(int size) {
+    LabeledEdit1->setTypingLimit(static_cast<int>(std::clamp<qint64>(2 * qint64(size), 0, INT_MAX)));
+}
+
 void TForm2::sButton1Click() {
     bool parsed = false;
     guarded(program_.reporter(), [&] {
-        enterFavourites(program_.state, LabeledEdit1->text());
+        enterFavourites(program_.state, LabeledEdit1->text().toStdU16String());
         parsed = true;
     });
     if (parsed) hide();  // a bad group keeps the window open for correction

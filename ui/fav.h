@@ -22,9 +22,12 @@ public:
     LimitedEdit* LabeledEdit1 = nullptr;
     QAbstractButton* sButton1 = nullptr;
 
-    void sButton1Click();
+    // A first part of `size` numbers takes up to 2 * size characters.
+    void limitToPart(int size);
 
 private:
+    void sButton1Click();
+
     Program& program_;
     LabeledEdit edit_;
 };

@@ -1,3 +1,4 @@
+// The main window ("Тримель", form TForm1).
 #include "ui/polov.h"
 
 #include <QAbstractButton>
@@ -13,8 +14,9 @@
 #include "ui/About.h"
 #include "ui/Buttons.h"
 #include "ui/ClickLabel.h"
-#include "ui/Look.h"
+#include "ui/GridExport.h"
 #include "ui/GridView.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/fav.h"
 #include "ui/prog.h"
@@ -29,7 +31,7 @@ constexpr int kPartSizeLimit = 2;  // characters a part size may be typed with
 
 TForm1::TForm1(Program& program) : QWidget(nullptr), program_(program) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Тримель v1.2"));
+    setWindowTitle(QStringLiteral("Тримель v" TRIMEL_VERSION));
     useWindowLook(this, 11);
     resize(kDesignWidth, kDesignHeight);
     // Below this the draws grid would vanish and the bottom controls would
@@ -55,6 +57,8 @@ void TForm1::buildLayout() {
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(496, 8, 395, 481);
     anchor(StringGrid2, false, true, true, true);
+    addGridMenu(*StringGrid1, program_, [this] { return windowTitle() + QStringLiteral(" — тиражи"); });
+    addGridMenu(*StringGrid2, program_, [this] { return windowTitle() + QStringLiteral(" — совпадения"); });
 
     sButton1 = makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Открыть файл"),
                                  QStringLiteral("Кнопка открытия файла"), QRect(360, 8, 121, 25)});
@@ -223,6 +227,12 @@ void TForm1::sButton1Click() {
         LabeledEdit2->setText(QString::fromStdString(result.part2Text));
         if (!result.notice.empty()) program_.reporter().notice(result.notice);
     });
+}
+
+void TForm1::showChosenSizes(int firstSize, int secondSize) {
+    LabeledEdit1->setText(QString::number(firstSize));
+    LabeledEdit2->setText(QString::number(secondSize));
+    sButton4->setEnabled(true);
 }
 
 void TForm1::sButton2Click() { program_.form4()->fillAndShow(); }

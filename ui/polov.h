@@ -45,6 +45,14 @@ public:
     // Shows what the last run (complete or not) left in the main view.
     void refreshFromRun();
 
+    // The wheels were chosen: the part sizes go into the edits and
+    // "ИГРАТЬ!" is enabled.
+    void showChosenSizes(int firstSize, int secondSize);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     void sButton1Click();
     void sButton2Click();
     void sButton3Click();
@@ -52,10 +60,6 @@ public:
     void Label19Click();
     void Label20Click();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     struct Anchored {
         QWidget* widget;
         QRect design;

@@ -1,9 +1,11 @@
+// The forecast window (form TForm3; its title is the forecast's caption).
 #include "ui/prog.h"
 
 #include <QLabel>
 
-#include "ui/Look.h"
+#include "ui/GridExport.h"
 #include "ui/GridView.h"
+#include "ui/Look.h"
 #include "ui/Program.h"
 
 namespace trimel::ui {
@@ -42,6 +44,17 @@ TForm3::TForm3(Program& program) : QWidget(nullptr), program_(program) {
     StringGrid2 = makeGrid("StringGrid2", view.tickets2, QRect(294, 24, 240, 225));
     StringGrid3 = makeGrid("StringGrid3", view.strip1, QRect(8, 296, 530, 40));
     StringGrid4 = makeGrid("StringGrid4", view.strip2, QRect(8, 360, 530, 40));
+    // Printed under the draw they are for and the label above them.
+    const auto captioned = [this](GridView* grid, const char* label) {
+        addGridMenu(*grid, program_, [this, label] {
+            return QString::fromStdString(program_.forecastView.caption) + QStringLiteral(" — ") +
+                   QString::fromUtf8(label);
+        });
+    };
+    captioned(StringGrid1, "Система №1");
+    captioned(StringGrid2, "Система №2");
+    captioned(StringGrid3, "Номера системы №1");
+    captioned(StringGrid4, "Номера системы №2");
     setTabOrder(StringGrid1, StringGrid2);
     setTabOrder(StringGrid2, StringGrid3);
     setTabOrder(StringGrid3, StringGrid4);

@@ -1,19 +1,16 @@
+// The wheel selection window ("Выбор систем", form TForm4).
 #include "ui/sys.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <algorithm>
-#include <climits>
 
+#include "domain/WheelChoice.h"
 #include "ui/Buttons.h"
-#include "ui/Favourites.h"
 #include "ui/Look.h"
 #include "ui/Program.h"
 #include "ui/WheelItems.h"
-#include "ui/fav.h"
-#include "ui/polov.h"
 
 namespace trimel::ui {
 
@@ -83,8 +80,11 @@ void TForm4::fillAndShow() {
         if (!wheel || wheel->guarantee < 3 || wheel->guarantee > 5) continue;
         const QString text = wheelItemText(w, *wheel);
         const int left = 2 * (wheel->guarantee - 3) + 1;
-        lists_[static_cast<std::size_t>(left)]->addItem(text);
-        lists_[static_cast<std::size_t>(left + 1)]->addItem(text);
+        for (int n : {left, left + 1}) {
+            auto* item = new QListWidgetItem(text);
+            item->setData(kWheelIndexRole, w);
+            lists_[static_cast<std::size_t>(n)]->addItem(item);
+        }
     }
     show();
     raise();  // in front, also when it was open already
@@ -95,8 +95,8 @@ void TForm4::ListBoxClick(int number) {
     QListWidget* list = listBox(number);
     if (!list) return;
     const QList<QListWidgetItem*> selected = list->selectedItems();
-    std::int32_t index = 0;
-    if (selected.isEmpty() || !wheelIndexOfItem(selected.first()->text(), index)) return;
+    if (selected.isEmpty()) return;
+    const std::int32_t index = selected.first()->data(kWheelIndexRole).toInt();
     const bool firstPart = number % 2 == 1;
     (firstPart ? program_.state.wheel1 : program_.state.wheel2) = index;
     for (int other = firstPart ? 1 : 2; other <= 6; other += 2)
@@ -105,24 +105,12 @@ void TForm4::ListBoxClick(int number) {
 
 void TForm4::sButton1Click() {
     AppState& state = program_.state;
-    const Wheel* first = state.wheel(state.wheel1);
-    const Wheel* second = state.wheel(state.wheel2);
-    if (!first || (first->numberCount != state.N && !second)) {
+    if (!applyWheelChoice(state)) {
         program_.reporter().notice("Выберите систему для каждой части.");
         return;
     }
-    const std::int32_t firstCount = first->numberCount;
     hide();
-    TForm1* main = program_.form1();
-    main->LabeledEdit1->setText(QString::number(firstCount));
-    main->LabeledEdit2->setText(firstCount == state.N ? QStringLiteral("0")
-                                                      : QString::number(second->numberCount));
-    program_.form2()->LabeledEdit1->setTypingLimit(
-        static_cast<int>(std::clamp<qint64>(2 * qint64(firstCount), 0, INT_MAX)));
-    clearFavourites(state, state.size1);
-    state.size1 = firstCount;
-    state.size2 = state.size1 == state.N ? 0 : second->numberCount;
-    main->sButton4->setEnabled(true);
+    emit wheelsChosen(state.size1, state.size2);
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {

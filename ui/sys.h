@@ -26,13 +26,18 @@ public:
     // "Системы" of the main window: refill the lists and show.
     void fillAndShow();
 
-    void ListBoxClick(int number);  // ListBox1Click .. ListBox6Click
-    void sButton1Click();
+signals:
+    // "Выбрать" took the chosen wheels: the parts' new sizes, the second 0
+    // when the first wheel covers every number.
+    void wheelsChosen(int firstSize, int secondSize);
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose: only hides
 
 private:
+    void ListBoxClick(int number);  // ListBox1Click .. ListBox6Click
+    void sButton1Click();
+
     Program& program_;
     std::array<QListWidget*, 7> lists_{};
     std::array<QLabel*, 4> labels_{};

@@ -13,9 +13,9 @@ inline constexpr int kTicketSize = 6;
 struct BinomialTable {
     std::array<std::array<std::uint64_t, kTicketSize + 1>, kMaxNumbers + 1> c{};
     constexpr BinomialTable() {
-        for (int n = 0; n <= kMaxNumbers; ++n) {
+        for (std::size_t n = 0; n <= kMaxNumbers; ++n) {
             c[n][0] = 1;
-            for (int k = 1; k <= kTicketSize; ++k) c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
+            for (std::size_t k = 1; k <= kTicketSize; ++k) c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
         }
     }
 };

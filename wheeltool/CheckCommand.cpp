@@ -7,6 +7,8 @@
 #include "WheelFile.h"
 #include "WheelText.h"
 #include "domain/Errors.h"
+#include "domain/IntText.h"
+#include "domain/Utf8.h"
 
 namespace trimel::wheels {
 
@@ -21,6 +23,19 @@ std::string percent(std::uint64_t part, std::uint64_t whole) {
     return s + " %";
 }
 
+// Where the reader failed, with a hint for the usual slips.
+void reportPlace(const FilePlace& f, std::ostream& out) {
+    out << "  строка " << f.line << ", столбцы " << f.firstColumn << "–" << f.lastColumn << " (" << f.field
+        << "): «" << visibleText(f.lineText) << "»\n";  // control characters shown as the program shows them
+    const std::string_view text = columns(f.lineText, f.firstColumn, f.lastColumn - f.firstColumn + 1);
+    if (f.lineText.empty())
+        out << (f.lastLine ? "  Пустая строка в конце файла: удалите её.\n" : "  Пустая строка: удалите её.\n");
+    else if (static_cast<int>(text.size()) < f.lastColumn - f.firstColumn + 1)
+        out << "  Строка короче, чем нужно: поле занимает столбцы " << f.firstColumn << "–" << f.lastColumn << ".\n";
+    else if (f.line > 5 && text.back() == ' ')
+        out << "  Позиция пишется двумя цифрами («07»), не с пробелом после.\n";
+}
+
 // Prints the verdict on one file; true when it holds.
 bool checkOne(const std::string& path, std::ostream& out) {
     WheelFile f;
@@ -28,6 +43,7 @@ bool checkOne(const std::string& path, std::ostream& out) {
         f = readWheelFile(path);
     } catch (const AppError& e) {
         out << path << ": НЕ ЧИТАЕТСЯ — " << errorReportText(e.what()) << "\n";
+        if (e.place()) reportPlace(*e.place(), out);
         return false;
     }
     const Wheel& w = f.wheel;

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "Maker.h"
+
 namespace trimel::wheels {
 
-// The wheel tool: `check FILE…` and `make …` (see usageText). Reports go
+// The wheel tool: `check FILE…` and `make …` (see its --help). Reports go
 // to `out`, progress and messages to `err`. Returns the exit code: 0 when
 // all went well, 1 when a wheel fails or cannot be read or written, 2 for
 // bad arguments. `stop`, when set (Ctrl+C), ends a search early; the best
@@ -15,16 +17,18 @@ namespace trimel::wheels {
 int runWheelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const std::atomic<bool>* stop = nullptr);
 
-std::string usageText();
-
-// The commands themselves, with their arguments after the command's name.
-int checkCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-int makeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const std::atomic<bool>* stop);
-
-// A command-line argument that cannot be used; the message says why.
-struct ArgumentError {
-    std::string message;
+// What `make` is asked for.
+struct MakeOptions {
+    MakeRequest request;
+    std::string output;  // empty: standard output
+    std::string from;
+    bool force = false;  // write over an existing output file
+    int jobs = 0;        // searches side by side; 0: one on every core
+    std::string method;  // "anneal", "weighted" or "orbits"; empty: the tool chooses
 };
+
+// The commands themselves, once their arguments are parsed.
+int checkCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
+int makeCommand(MakeOptions options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stop);
 
 }  // namespace trimel::wheels

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "CoverSearch.h"
+#include "Portfolio.h"
 
 namespace trimel::wheels {
 
 // How a wheel is searched: left to choose, the tool picks what works best
 // for the guarantee and size.
-enum class Method { Choose, Anneal, Weighted, Orbits };
+enum class Method { Choose, Anneal, Weighted, Threshold, Orbits };
 
 struct MakeRequest {
     int v = 0;               // numbers
@@ -20,11 +21,17 @@ struct MakeRequest {
     int split = -1;          // numbers of the "3 if 3" side; -1: the best known split, 0: none
     Tickets start;           // a wheel to shrink further instead of a greedy start
     Method method = Method::Choose;
+    int jobs = 1;            // searches at once, one per core
 };
 
 // What the search reports while it runs: the stage ("3 из 3 на 22
 // числах", …) and its state.
 using MakeProgress = std::function<void(const std::string& stage, const SearchProgress&)>;
+
+// The searches `make` runs at once on `jobs` cores: the method asked for on
+// every core, or left to choose, a portfolio of what works best for the
+// problem.
+std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& problem);
 
 // Builds a small wheel "t if 6" on v numbers: the split into "3 if 3" and
 // "3 if 4" sides for guarantee 3 on 19 numbers or more (Steiner systems

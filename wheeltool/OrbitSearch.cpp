@@ -183,7 +183,7 @@ class OrbitState {
     std::vector<int> sole_;  // the chosen orbits covering a row, xored: the one when alone
     std::vector<std::int64_t> weight_;
     std::vector<int> where_, uncovered_;
-    std::vector<int> chosen_, place_;    // place_: index in chosen_, or -1
+    std::vector<int> chosen_, place_;  // place_: index in chosen_, or -1
     std::vector<std::int64_t> score_;
     std::vector<std::int64_t> changed_;  // step of each orbit's last change
     std::int64_t cost_ = 0;

@@ -1,5 +1,6 @@
 #include "Steiner.h"
 
+#include <algorithm>
 #include <bit>
 #include <set>
 
@@ -63,6 +64,8 @@ Tickets restrictCovering(const Tickets& tickets, int v) {
         for (int drop = std::popcount(t & ~keep); drop > 0; --drop) m |= std::uint64_t{1} << std::countr_zero(~m);
         out.push_back(m);
     }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
 }
 

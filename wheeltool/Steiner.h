@@ -14,9 +14,11 @@ Tickets steiner22();
 // under its Möbius maps.
 Tickets steiner26();
 
-// A "3 if 3" covering of fewer numbers from one of more: every number at
-// or above `v` is replaced by the smallest number below `v` the ticket
-// lacks, which keeps every three of the first v numbers in some ticket.
+// Point deletion: a covering or wheel of fewer numbers from one of more,
+// of the same guarantee. Every number at or above `v` is replaced by the
+// smallest number below `v` the ticket lacks: a draw of the first v
+// numbers meets the new ticket wherever it met the old one. Tickets that
+// come out twice are kept once.
 Tickets restrictCovering(const Tickets& tickets, int v);
 
 }  // namespace trimel::wheels

@@ -213,3 +213,34 @@ TEST(DrawHistory, ReloadReplacesTheHistoryAndStartsAgainAfterAFailure) {
     EXPECT_EQ(s.N, 35);
     EXPECT_EQ(s.draws[1].drawNumber, 9);
 }
+
+// Where a load failed travels with the error, beside its unchanged message.
+TEST(DrawHistory, TheErrorSaysWhereTheLoadFailed) {
+    struct Case {
+        std::string text;
+        FilePlace where;
+    };
+    const std::string one = drawLine(1, {1, 2, 3, 4, 5, 6});
+    const Case cases[] = {
+        {"6x 45\n", {1, 1, 2, "K", "6x 45", true}},
+        {"21 45\n" + one, {1, 1, 2, "K", "21 45", false}},
+        {"06 4x\n" + one, {1, 4, 5, "N", "06 4x", false}},
+        {"06 45\n" + one + "0002  0708q91011\n" + one, {3, 11, 12, "число 3", "0002  0708q91011", false}},
+        {"06 45\n" + one + "\n", {3, 1, 4, "номер тиража", "", true}},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        AppState s;
+        try {
+            loadDrawHistory(s, dir.write("h", c.text));
+            ADD_FAILURE() << c.text;
+        } catch (const AppError& e) {
+            ASSERT_TRUE(e.place()) << c.text;
+            const FilePlace& p = *e.place();
+            EXPECT_EQ(std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
+                      std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
+                               c.where.lineText, c.where.lastLine))
+                << c.text;
+        }
+    }
+}

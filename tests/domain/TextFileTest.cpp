@@ -10,7 +10,7 @@
 
 #include "domain/Errors.h"
 #include "TempDir.h"
-#include "tests/Unreadable.h"
+#include "Unreadable.h"
 
 using namespace trimel;
 

@@ -199,3 +199,32 @@ TEST(WheelLibrary, CtrlZEndsAWheelFile) {
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.state.wheels[1].storedTickets(), 1);
 }
+
+// Where a wheel file failed travels with the error: a header line whole,
+// a ticket position by its columns.
+TEST(WheelLibrary, TheErrorSaysWhereTheFileFailed) {
+    struct Case {
+        std::string text;
+        FilePlace where;
+    };
+    const Case cases[] = {
+        {"t\n7\n1x\n3\n0\n", {3, 1, 2, "число билетов", "1x", false}},
+        {wheelText(6, 1, 3, "010203040506\n\n"), {7, 1, 2, "позиция 1", "", true}},
+        {wheelText(6, 2, 3, "010203040506\n01020 040506\n010203040506\n"), {7, 5, 6, "позиция 3", "01020 040506", false}},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        Wheel w;
+        try {
+            loadWheelFile(w, dir.write("ASys1.txt", c.text), "ASys1.txt", nullptr);
+            ADD_FAILURE() << c.text;
+        } catch (const AppError& e) {
+            ASSERT_TRUE(e.place()) << c.text;
+            const FilePlace& p = *e.place();
+            EXPECT_EQ(std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
+                      std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
+                               c.where.lineText, c.where.lastLine))
+                << c.text;
+        }
+    }
+}

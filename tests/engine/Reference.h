@@ -1,9 +1,12 @@
 #pragma once
 
-// A second, deliberately plain engine for the tests, sharing no code with
-// the real one: std::set for the number sets, expansion into the table in
-// every draw, hits counted position by position, cells appended number by
-// number. Endless drawing is found by trying the choices on a copy.
+// A second, deliberately plain engine for the tests: std::set for the
+// number sets, expansion into the table in every draw, hits counted
+// position by position, cells appended number by number. Endless drawing
+// is found by trying the choices on a copy. Of the real code it uses only
+// the integer-text conversion (domain/IntText) and the types a run fills
+// and returns (the views, their text grids, the run's outcome), so a fault
+// there is not caught by comparing the two.
 
 #include <array>
 #include <set>

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "TestState.h"
 #include "domain/Errors.h"
 #include "engine/Expansion.h"
 #include "engine/HitCount.h"
+#include "engine/HitTally.h"
 #include "engine/Rows.h"
 
 namespace trimel {
@@ -60,6 +64,44 @@ TEST(Tickets, HitExamples) {
               (Histogram{0, 1, 0, 0, 1, 0, 0}));
     const Wheel none = makeWheel(6, {ticket(1, 2, 3, 4, 5, 6)}, 0);
     EXPECT_EQ(hits(none, 6, l, drawOf({3, 17, 41, 5, 22, 30}), 6), (Histogram{}));
+}
+
+// Both ways of counting bits, and the one chosen, tally as a plain count
+// of shared positions, on each width of mask.
+template <class Mask>
+void expectPopcountWaysAgree(int positions, Mask (*of)(const PositionMask&)) {
+    std::mt19937_64 rng(18);
+    std::vector<Mask> tickets;
+    Histogram plain{};
+    const PositionMask drawn{rng() & rng(), rng() & rng()};
+    for (int t = 0; t < 1001; ++t) {
+        PositionMask m;
+        for (int p = 0; p < 6; ++p) {
+            const auto v = static_cast<unsigned>(rng() % static_cast<unsigned>(positions));
+            (v < 64 ? m.lo : m.hi) |= std::uint64_t{1} << (v % 64);
+        }
+        tickets.push_back(of(m));
+        int h = 0;
+        for (int b = 0; b < 64; ++b)
+            h += static_cast<int>(((m.lo & drawn.lo) >> b & 1) + ((m.hi & drawn.hi) >> b & 1));
+        ++plain[static_cast<std::size_t>(h)];
+    }
+    Histogram portable{}, popcount{}, chosen{};
+    tallyHitsPortable<Mask>(tickets, of(drawn), portable);
+    tallyHits<Mask>(tickets, of(drawn), chosen);
+    EXPECT_EQ(portable, plain);
+    EXPECT_EQ(chosen, plain);
+    if (hasPopcountInstruction()) {
+        tallyHitsPopcount<Mask>(tickets, of(drawn), popcount);
+        EXPECT_EQ(popcount, plain);
+    }
+}
+
+TEST(Tickets, PopcountWaysAgree) {
+    expectPopcountWaysAgree<std::uint32_t>(
+        32, [](const PositionMask& m) { return static_cast<std::uint32_t>(m.lo); });
+    expectPopcountWaysAgree<std::uint64_t>(64, [](const PositionMask& m) { return m.lo; });
+    expectPopcountWaysAgree<PositionMask>(101, [](const PositionMask& m) { return m; });
 }
 
 TEST(Tickets, DrawRowLabelsAndTotals) {

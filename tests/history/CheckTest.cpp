@@ -70,3 +70,12 @@ TEST(CheckWarnings, WhatLoadsButIsLikelyWrong) {
     EXPECT_EQ(report(checkHistory(dir.write("ok.txt", "06 45\n0001  010203040506 07\n"))).find("Предупреждения"),
               std::string::npos);
 }
+
+// A failing line is quoted as the program quotes files: a control
+// character (here an escape sequence and a NUL) cannot reach the terminal.
+TEST(CheckRefusal, QuotesTheLineWithoutControlCharacters) {
+    TempDir dir;
+    const std::string s = report(checkHistory(dir.write("h.txt", std::string("06 45\n0001  0102\x1b[2J\0", 21))));
+    EXPECT_NE(s.find("строка: «0001  0102�[2J�»"), std::string::npos) << s;
+    EXPECT_EQ(s.find_first_of(std::string("\x1b\0", 2)), std::string::npos);
+}

@@ -65,3 +65,38 @@ TEST(Cli, ImportWritesAHistoryOnlyWhenEveryRowIsGood) {
     EXPECT_EQ(r.out, "03 09\n0001  010203\n0002  070809\n");
     EXPECT_EQ(run({"import", csv, "--k", "3", "--n", "9", "-o", csv}).code, 2);
 }
+
+// An existing history is written over only with --force; the help names
+// every option on a line of its own.
+TEST(Cli, WritesOverAFileOnlyWhenForced) {
+    TempDir dir;
+    const std::string csv = dir.write("results.csv", "round,n1,n2,n3\n1,1,2,3\n2,4,5,6\n");
+    const std::string history = dir.write("results.txt", "old");
+
+    Outcome r = run({"import", csv, "--k", "3", "--n", "9"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("файл «" + history + "» уже есть; чтобы записать поверх него, добавьте --force."),
+              std::string::npos) << r.err;
+    EXPECT_EQ(run({"check", history}).code, 1);  // still "old"
+
+    r = run({"import", csv, "--k", "3", "--n", "9", "--force"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(run({"check", history}).code, 0);
+
+    const std::string help = run({"import", "--help"}).out;
+    for (const char* option : {"--k K ", "--n N ", "-o ИСТОРИЯ ", "--force ", "--delimiter C ", "--numbers A-B ",
+                               "                   --numbers C:", "--tag C", "--no-tag ", "--reverse ", "--keep-order ", "--skip-bad ",
+                               "--from ГГГГ-ММ-ДД "})
+        EXPECT_NE(help.find("\n  " + std::string(option)), std::string::npos) << option;
+    EXPECT_NE(help.find("запятыми, точками с запятой\n        или табуляцией"), std::string::npos) << help;
+}
+
+// A results file given to check is not a history: the check says to import it.
+TEST(Cli, CheckingAResultsFileSuggestsTheImport) {
+    TempDir dir;
+    const std::string csv = dir.write("results.csv", "round,n1,n2,n3\n1,1,2,3\n");
+    const Outcome r = run({"check", csv});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("переведите его командой «trimel-history import " + csv + " --k K --n N»."),
+              std::string::npos) << r.out;
+}

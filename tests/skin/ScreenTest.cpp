@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "UiFixture.h"
-#include "skin/sCustomButton.h"
+#include "skinwidgets/sCustomButton.h"
 #include "ui/Look.h"
 #include "ui/polov.h"
 

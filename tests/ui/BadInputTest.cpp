@@ -15,7 +15,7 @@
 
 #include "UiFixture.h"
 #include "domain/IntText.h"
-#include "tests/Unreadable.h"
+#include "Unreadable.h"
 #include "ui/GridView.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
@@ -217,7 +217,7 @@ const std::vector<Row>& rows() {
 }
 
 QString listedWheels(Program& p) {
-    p.form1()->sButton2Click();
+    QTest::mouseClick(p.form1()->sButton2, Qt::LeftButton);
     QStringList items;
     for (int n : {1, 3, 5})
         for (int i = 0; i < p.form4()->listBox(n)->count(); ++i) items << p.form4()->listBox(n)->item(i)->text();
@@ -227,16 +227,16 @@ QString listedWheels(Program& p) {
 // The wheel selection window's "Выбрать" with wheel 1 for the first part
 // and the last listed wheel for the second.
 void chooseWheels(Program& p) {
-    p.form1()->sButton2Click();
+    QTest::mouseClick(p.form1()->sButton2, Qt::LeftButton);
     p.form4()->listBox(1)->setCurrentRow(0);
     p.form4()->listBox(2)->setCurrentRow(p.form4()->listBox(2)->count() - 1);
-    p.form4()->sButton1Click();
+    QTest::mouseClick(p.form4()->sButton1, Qt::LeftButton);
 }
 
 void loadGoodHistory(Started& s, const WorkDir& dir) {
     dir.write("good.txt", kGoodHistory);
     s.chosen = dir.path("good.txt");
-    s.p().form1()->sButton1Click();
+    QTest::mouseClick(s.p().form1()->sButton1, Qt::LeftButton);
 }
 
 void typeInto(QLineEdit* edit, const QString& text) {
@@ -292,7 +292,7 @@ private slots:
                 lock = std::make_unique<Unreadable>(made.toStdString());
                 if (!lock->holds()) QSKIP("this system lets every file be read");
             }
-            main->sButton1Click();
+            QTest::mouseClick(main->sButton1, Qt::LeftButton);
         } else if (row.input == Input::PartSizes) {
             loadGoodHistory(s, dir);
             chooseWheels(p);
@@ -303,7 +303,7 @@ private slots:
         } else if (row.input == Input::Favourites) {
             loadGoodHistory(s, dir);
             chooseWheels(p);
-            main->sButton3Click();
+            QTest::mouseClick(main->sButton3, Qt::LeftButton);
             p.form2()->LabeledEdit1->setText(made);  // left from before the wheels were chosen
             QTest::mouseClick(p.form2()->sButton1, Qt::LeftButton);
             for (int k = 1; k <= 9; ++k) QCOMPARE(p.state.favourites[k], k <= 8 ? k : 0);

@@ -30,6 +30,11 @@ private slots:
         QTest::newRow("one last digit") << 2 << "017" << QList<int>{1, 7, 9, 9} << "";
         QTest::newRow("letters") << 2 << "01a1" << QList<int>{1, 0, 9, 9}
                                  << "'a1' is not a valid integer value.";
+        // Groups are of UTF-16 units: a pair split by them is a '?' each side.
+        QTest::newRow("split pair") << 2 << QString::fromUtf8("1\U0001F6005") << QList<int>{0, 0, 9, 9}
+                                    << "'1?' is not a valid integer value.";
+        QTest::newRow("cyrillic") << 2 << QString::fromUtf8("0\u04355") << QList<int>{0, 0, 9, 9}
+                                  << QString::fromUtf8("'0\u0435' is not a valid integer value.");
         QTest::newRow("hex and out of range") << 2 << "x999" << QList<int>{9, 99, 9, 9} << "";
         QTest::newRow("empty clears") << 3 << "" << QList<int>{0, 0, 0, 9} << "";
         QTest::newRow("no wheel yet") << 0 << "zz" << QList<int>{9, 9, 9, 9} << "";
@@ -67,7 +72,7 @@ private slots:
         state.size1 = 150;
         TForm2* form = s.p().form2();
         form->LabeledEdit1->setText(QString("07").repeated(150));
-        form->sButton1Click();
+        QTest::mouseClick(form->sButton1, Qt::LeftButton);
         QVERIFY(s.shown.empty());
         for (int k = 1; k <= kFavourites; ++k) QCOMPARE(state.favourites[k], 7);
         QCOMPARE(state.favourites[0], 0);

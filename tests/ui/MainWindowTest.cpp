@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(s.p().state.N, 0);
 
         s.chosen = dir.path("h.txt");
-        main->sButton1Click();
+        QTest::mouseClick(main->sButton1, Qt::LeftButton);
         QCOMPARE(s.p().state.K, 6);
         QCOMPARE(s.p().state.N, 45);
         QCOMPARE(s.p().state.D, 2);
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(main->StringGrid1->shownCell(0, 1), QString());
 
         s.chosen = dir.path("missing.txt");
-        main->sButton1Click();
+        QTest::mouseClick(main->sButton1, Qt::LeftButton);
         QCOMPARE(s.shown.size(), std::size_t(1));
         QCOMPARE(s.shown[0].kind, Reporter::Kind::ErrorReport);
         QCOMPARE(s.shown[0].text, QString("File not found."));
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(!about->isVisible());
         QVERIFY(main->isEnabled());
 
-        main->Label19Click();
+        QTest::mouseClick(main->Label19, Qt::LeftButton);
         QVERIFY(!main->isEnabled());
         about->close();
         QVERIFY(!about->isVisible());

@@ -39,11 +39,11 @@ struct Ready {
         Program& p = s->p();
         p.seed = [] { return kSeed; };
         s->chosen = dir.path("h.txt");
-        p.form1()->sButton1Click();
-        p.form1()->sButton2Click();
+        QTest::mouseClick(p.form1()->sButton1, Qt::LeftButton);
+        QTest::mouseClick(p.form1()->sButton2, Qt::LeftButton);
         p.form4()->listBox(1)->setCurrentRow(0);
         p.form4()->listBox(2)->setCurrentRow(1);
-        p.form4()->sButton1Click();
+        QTest::mouseClick(p.form4()->sButton1, Qt::LeftButton);
     }
     Program& p() { return s->p(); }
 };
@@ -105,7 +105,7 @@ private slots:
         // A second run leaves an open forecast window where it is.
         forecast->move(120, 90);
         const QPoint at = forecast->pos();
-        main->sButton4Click();
+        QTest::mouseClick(main->sButton4, Qt::LeftButton);
         QVERIFY(forecast->isVisible());
         QCOMPARE(forecast->pos(), at);
     }
@@ -115,7 +115,7 @@ private slots:
         Program& p = ready.p();
         TForm1* main = p.form1();
         main->LabeledEdit2->setText("");
-        main->sButton4Click();
+        QTest::mouseClick(main->sButton4, Qt::LeftButton);
         QCOMPARE(ready.s->shown.size(), std::size_t(1));
         QCOMPARE(ready.s->shown[0].kind, Reporter::Kind::ErrorReport);
         QCOMPARE(ready.s->shown[0].caption, QString("Trimel"));
@@ -133,7 +133,7 @@ private slots:
         TForm1* main = p.form1();
         main->LabeledEdit1->setText("15");
         main->LabeledEdit2->setText("6");
-        main->sButton4Click();
+        QTest::mouseClick(main->sButton4, Qt::LeftButton);
         QCOMPARE(ready.s->shown.size(), std::size_t(1));
         QCOMPARE(ready.s->shown[0].kind, Reporter::Kind::ErrorDialog);
         QCOMPARE(ready.s->shown[0].caption, QString("Error"));
@@ -148,7 +148,7 @@ private slots:
         Program& p = ready.p();
         p.form1()->LabeledEdit1->setText("30");
         p.form1()->LabeledEdit2->setText("-10");
-        p.form1()->sButton4Click();
+        QTest::mouseClick(p.form1()->sButton4, Qt::LeftButton);
         QCOMPARE(ready.s->shown.size(), std::size_t(1));
         QCOMPARE(ready.s->shown[0].kind, Reporter::Kind::ErrorDialog);
         QCOMPARE(ready.s->shown[0].caption, QString("Error"));

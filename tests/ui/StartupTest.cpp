@@ -39,7 +39,7 @@ private slots:
         QVERIFY(s.shown.empty());
 
         TForm1* main = p.form1();
-        QCOMPARE(main->windowTitle(), QString("Тримель v1.2"));
+        QCOMPARE(main->windowTitle(), QString("Тримель v" TRIMEL_VERSION));
         QCOMPARE(main->size(), QSize(897, 516));
         QVERIFY(main->sButton1->isEnabled() && main->sButton2->isEnabled() && main->sButton3->isEnabled());
         QVERIFY(!main->sButton4->isEnabled());
@@ -74,7 +74,7 @@ private slots:
         Started s;
         QVERIFY(s.shown.empty());
         QCOMPARE(s.p().state.wheelCount, 0);
-        s.p().form1()->sButton2Click();
+        QTest::mouseClick(s.p().form1()->sButton2, Qt::LeftButton);
         QVERIFY(s.p().form4()->isVisible());
         for (int n = 1; n <= 6; ++n) QCOMPARE(s.p().form4()->listBox(n)->count(), 0);
     }

@@ -81,6 +81,13 @@ TEST(MakeCommand, WritesACheckedWheel) {
     EXPECT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(r.out.find(path + ": верна — система на 10 чисел: гарантия 4 при 6, 3 билета."), 0u) << r.out;
 
+    // A wheel on more numbers is a start for fewer: 4 if 6 on 9 from the
+    // one on 10, on any number of cores.
+    r = tool({"make", "--numbers", "9", "--guarantee", "4", "--from", path, "--jobs", "2", "--method", "anneal",
+              "-o", dir.file("w9.txt")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("Система на 9 чисел: гарантия 4 при 6, 3 билета — проверена"), std::string::npos) << r.err;
+
     // Without -o the wheel goes to standard output.
     r = tool({"make", "--numbers", "7", "--guarantee", "5"});
     EXPECT_EQ(r.out.rfind("Система на 7 чисел: гарантия 5 при 6, 1 билет\n7\n1\n5\n0\n", 0), 0u) << r.out;
@@ -99,6 +106,8 @@ TEST(MakeCommand, RefusesBadArguments) {
              {"make", "--numbers", "22", "--guarantee", "3", "--tickets"},
              {"make", "--numbers", "22", "--guarantee", "4", "--split", "10"},
              {"make", "--numbers", "22", "--guarantee", "3", "--colour", "red"},
+             {"make", "--numbers", "22", "--guarantee", "3", "--jobs", "0"},
+             {"make", "--numbers", "22", "--guarantee", "3", "--method", "guess"},
          }) {
         const Result r = tool(args);
         EXPECT_EQ(r.code, 2);
@@ -108,4 +117,38 @@ TEST(MakeCommand, RefusesBadArguments) {
     EXPECT_NE(tool({"make", "--numbers", "22x", "--guarantee", "3"}).err.find(
                   "--numbers: нужно целое число от 6 до 49, а не «22x»."),
               std::string::npos);
+}
+
+TEST(CheckCommand, NamesTheLineAReadFailsOn) {
+    TempDir dir;
+    const Result r = tool({"check", dir.write("w.txt", wheel("6\n1\n3\n0\n", "010203040506\n\n"))});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("w.txt: НЕ ЧИТАЕТСЯ — '' is not a valid integer value.\n"
+                         "  строка 7, столбцы 1–2 (позиция 1): «»\n"
+                         "  Пустая строка в конце файла: удалите её.\n"),
+              std::string::npos) << r.out;
+}
+
+// The wheel is written over an existing file only with --force, and the
+// help explains every option on a line of its own.
+TEST(MakeCommand, WritesOverAFileOnlyWhenForced) {
+    TempDir dir;
+    const std::string path = dir.write("w.txt", "old");
+    Result r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("уже есть; чтобы записать поверх него, добавьте --force."), std::string::npos) << r.err;
+    EXPECT_EQ(tool({"check", path}).code, 1);
+    r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path, "--force", "--jobs", "1", "--method", "anneal"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(tool({"check", path}).code, 0);
+    EXPECT_NE(tool({"make", "--numbers", "7", "--guarantee", "5", "--method", "fast"}).err.find(
+                  "--method: нужно threshold, weighted, anneal или orbits, а не «fast»."),
+              std::string::npos);
+
+    r = tool({"--help"});
+    EXPECT_EQ(r.code, 0);
+    for (const char* option : {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ", "--seed S ",
+                               "--split A ", "--from ФАЙЛ ", "--jobs N ", "--method ИМЯ ", "-o ФАЙЛ ", "--force "})
+        EXPECT_NE(r.out.find("\n  " + std::string(option)), std::string::npos) << option;
+    EXPECT_NE(r.out.find("Пример: trimel-wheels make"), std::string::npos);
 }

@@ -8,6 +8,8 @@
 #include "wheeltool/Maker.h"
 #include "wheeltool/Steiner.h"
 #include "wheeltool/Targets.h"
+#include "wheeltool/ThresholdSearch.h"
+#include "wheeltool/WeightedSearch.h"
 
 using namespace trimel::wheels;
 
@@ -95,4 +97,52 @@ TEST(Search, SplitWheelJoinsItsSides) {
     EXPECT_EQ(splitOf(r), 8);
     r.start.pop_back();
     EXPECT_EQ(splitOf(r), 0);
+}
+
+// The weighted search and the adaptive acceptance, alone and beside the
+// annealer on two threads, reach known sizes in seconds; results cover.
+TEST(Search, NewSearchesAndPortfolioReachKnownSizes) {
+    for (const auto& [v, p, t, target] : {std::tuple{13, 6, 4, 10}, std::tuple{11, 6, 5, 22}, std::tuple{12, 4, 3, 6}}) {
+        SCOPED_TRACE(testing::Message() << t << " if " << p << " on " << v);
+        SearchLimits limits;
+        limits.target = target;
+        for (SearchMethod method : {weightedSearch, thresholdSearch}) {
+            const Tickets alone = method({v, p, t}, {}, limits, 5);
+            EXPECT_EQ(static_cast<int>(alone.size()), target);
+            EXPECT_EQ(uncoveredCount({v, p, t}, alone), 0);
+        }
+        const Tickets both = searchInParallel({weightedSearch, searchCovering}, {v, p, t}, {}, limits, 5);
+        EXPECT_EQ(static_cast<int>(both.size()), target);
+        if (p == 6) {
+            EXPECT_EQ(trimel::testing::plainMisses(v, both, t), 0u);
+        }
+    }
+}
+
+// A stop set from outside (Ctrl+C) ends every search at once with the best
+// covering so far; a search that reaches the target stops the others.
+TEST(Search, PortfolioStopsOnRequestAndAtTheTarget) {
+    std::atomic<bool> stop{true};
+    SearchLimits limits;
+    limits.seconds = 600;
+    limits.stop = &stop;
+    Tickets w = searchInParallel({weightedSearch, weightedSearch}, {18, 6, 4}, {}, limits, 1);
+    EXPECT_EQ(uncoveredCount({18, 6, 4}, w), 0);
+
+    limits.stop = nullptr;
+    limits.target = 5;
+    w = searchInParallel({weightedSearch, searchCovering, weightedSearch}, {11, 6, 4}, {}, limits, 1);
+    EXPECT_EQ(w.size(), 5u);
+}
+
+// Point deletion keeps the guarantee of every wheel, on any numbers.
+TEST(Constructions, PointDeletionKeepsTheGuarantee) {
+    SearchLimits limits;
+    limits.target = 10;
+    const Tickets on13 = weightedSearch({13, 6, 4}, {}, limits, 2);
+    for (int v = 12; v >= 9; --v) {
+        const Tickets cut = restrictCovering(on13, v);
+        EXPECT_LE(cut.size(), on13.size());
+        EXPECT_EQ(trimel::testing::plainMisses(v, cut, 4), 0u) << v;
+    }
 }

@@ -1,4 +1,4 @@
-#include "skin/sCustomButton.h"
+#include "skinwidgets/sCustomButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "skin/sButtonControl.h"
+#include "skinwidgets/sButtonControl.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -280,7 +280,7 @@ bool TsButtonControl::event(QEvent* event) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
         if (isEnabled() && !shortcut->isAmbiguous() && !shortcut->key().isEmpty()) {
             setFocus(Qt::ShortcutFocusReason);
-            pressByKey(shortcut->key()[shortcut->key().count() - 1].key(), false);
+            pressByKey(shortcut->key()[static_cast<uint>(shortcut->key().count() - 1)].key(), false);
         }
         return true;
     }

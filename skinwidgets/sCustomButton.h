@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/sButtonControl.h"
+#include "skinwidgets/sButtonControl.h"
 
 namespace trimel::skin {
 
