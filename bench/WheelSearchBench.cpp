@@ -8,6 +8,7 @@
 #include <string>
 
 #include "wheeltool/Maker.h"
+#include "wheeltool/OrbitSearch.h"
 #include "wheeltool/Targets.h"
 #include "wheeltool/ThresholdSearch.h"
 #include "wheeltool/WeightedSearch.h"
@@ -54,6 +55,7 @@ const bool registered = [] {
         reg("BM_Annealer", {searchCovering});
         reg("BM_Weighted", {weightedSearch});
         reg("BM_Threshold", {thresholdSearch});
+        reg("BM_Orbits", {orbitSearch});
         reg("BM_Chosen_jobs1", searchesFor(Method::Choose, 1, c.problem));
         reg("BM_Chosen_jobs2", searchesFor(Method::Choose, 2, c.problem));
     }
