@@ -8,10 +8,11 @@
 
 namespace trimel::wheels {
 
-ExactCover solveOrbitCover(const OrbitModel& m, double seconds) {
+ExactCover solveOrbitCover(const OrbitModel& m, double seconds, const std::atomic<bool>* stop) {
     // The solver's driver keeps settings in static variables: one solve at a time.
     static std::mutex oneAtATime;
     const std::lock_guard<std::mutex> lock(oneAtATime);
+    if (stop && stop->load()) return {};
     const std::unique_ptr<Cbc_Model, void (*)(Cbc_Model*)> cbc(Cbc_newModel(), Cbc_deleteModel);
     const int n = m.columns();
     std::vector<CoinBigIndex> starts(m.colStart.begin(), m.colStart.end());

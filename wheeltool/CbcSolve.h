@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "OrbitModel.h"
@@ -14,6 +15,9 @@ struct ExactCover {
 // The cheapest choice of orbits covering every row, by branch and cut
 // within `seconds`. No start is given: one turns off the solver's own
 // heuristics, which find far better covers here.
-ExactCover solveOrbitCover(const OrbitModel& model, double seconds);
+// Nothing is solved once `stop` is set, also after waiting for another
+// solve to end.
+ExactCover solveOrbitCover(const OrbitModel& model, double seconds,
+                           const std::atomic<bool>* stop = nullptr);
 
 }  // namespace trimel::wheels

@@ -22,7 +22,7 @@ constexpr double kGroupShare = 0.75;
 constexpr int kExactColumns = 600;
 // Branch and cut only stops at its time limit, so a stop request waits at
 // most this long.
-constexpr double kExactSlice = 20;
+constexpr double kExactSlice = 10;
 // Row and column pairs a model may hold (two ints each, both ways).
 constexpr std::int64_t kMaxEntries = 30'000'000;
 
@@ -244,7 +244,8 @@ std::vector<int> cheapCover(const OrbitModel& model, double seconds, const Searc
     const Stopwatch clock;
     std::vector<int> cover = greedyOrbitCover(model, seed);
     if (model.columns() <= kExactColumns && !(limits.stop && limits.stop->load())) {
-        const ExactCover exact = solveOrbitCover(model, std::min(seconds / 3, kExactSlice));
+        const ExactCover exact =
+            solveOrbitCover(model, std::min(seconds / 3, kExactSlice), limits.stop);
         if (!exact.chosen.empty() && coversAll(model, exact.chosen) &&
             model.cost(exact.chosen) < model.cost(cover))
             cover = exact.chosen;
