@@ -25,7 +25,9 @@ void fillState(AppState& s, int draws, int tickets) {
     std::iota(numbers.begin(), numbers.end(), 1);
     for (int i = 1; i <= draws; ++i) {
         std::shuffle(numbers.begin(), numbers.end(), gen);
-        for (int p = 1; p <= 6; ++p) s.draws[static_cast<std::size_t>(i)].numbers[static_cast<std::size_t>(p)] = numbers[static_cast<std::size_t>(p - 1)];
+        for (int p = 1; p <= 6; ++p)
+            s.draws[static_cast<std::size_t>(i)].numbers[static_cast<std::size_t>(p)] =
+                numbers[static_cast<std::size_t>(p - 1)];
     }
     s.D = draws;
     for (int m : {22, 23}) {
@@ -38,7 +40,8 @@ void fillState(AppState& s, int draws, int tickets) {
         for (int t = 0; t < tickets; ++t) {
             std::shuffle(positions.begin(), positions.end(), gen);
             Ticket tk{};
-            for (int p = 1; p <= 6; ++p) tk[static_cast<std::size_t>(p)] = positions[static_cast<std::size_t>(p - 1)];
+            for (int p = 1; p <= 6; ++p)
+                tk[static_cast<std::size_t>(p)] = positions[static_cast<std::size_t>(p - 1)];
             w.tickets.push_back(tk);
         }
     }

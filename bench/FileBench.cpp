@@ -29,7 +29,8 @@ void BM_ReadWheelBytes(benchmark::State& st) {
     const bench::BenchData& f = bench::benchData();
     for (auto _ : st) {
         std::size_t total = 0;
-        for (const auto& name : wheelFileNames(f.wheels.string())) total += readBytes(f.wheels / name);
+        for (const auto& name : wheelFileNames(f.wheels.string()))
+            total += readBytes(f.wheels / name);
         benchmark::DoNotOptimize(total);
     }
     st.SetBytesProcessed(st.iterations() * f.wheelBytes);

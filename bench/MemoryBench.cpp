@@ -52,7 +52,8 @@ void report(benchmark::State& st, const std::function<bool()>& work) {
 
 // The program as main() starts it in `folder` (whose wheels/ its start-up
 // loads); `use` then works its windows.
-bool program(const std::filesystem::path& folder, const std::function<bool(Program&, Quiet&)>& use) {
+bool program(const std::filesystem::path& folder,
+             const std::function<bool(Program&, Quiet&)>& use) {
     int argc = 1;
     char name[] = "trimel";
     char* argv[] = {name, nullptr};
@@ -72,7 +73,10 @@ void BM_PeakMemory_ProgramStarted(benchmark::State& st) {
     // The same program with nothing to load: the plain baseline.
     const std::filesystem::path empty = bench::benchData().root / "empty";
     std::filesystem::create_directories(empty);
-    report(st, [&] { return program(empty, [](Program& p, Quiet& q) { return p.state.wheelCount == 0 && q.shown == 0; }); });
+    report(st, [&] {
+        return program(
+            empty, [](Program& p, Quiet& q) { return p.state.wheelCount == 0 && q.shown == 0; });
+    });
 }
 
 void BM_PeakMemory_ProgramLoadedAndRun(benchmark::State& st) {

@@ -9,11 +9,11 @@ namespace trimel::bench {
 // A silent reporter: a benchmark has nobody to read a message box. It
 // counts what would have been shown.
 class Quiet : public ui::Reporter {
-public:
+  public:
     Quiet() : Reporter("bench") {}
     int shown = 0;
 
-protected:
+  protected:
     void show(Kind, const std::string&, const std::string&) override { ++shown; }
 };
 

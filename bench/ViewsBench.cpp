@@ -64,7 +64,8 @@ struct Bench {
             wheel.guarantee = 3;
             wheel.tickets.resize(kTickets);
             for (Ticket& t : wheel.tickets)
-                for (int p = 1; p <= kTicketPositions; ++p) t[static_cast<std::size_t>(p)] = position(random);
+                for (int p = 1; p <= kTicketPositions; ++p)
+                    t[static_cast<std::size_t>(p)] = position(random);
         }
         s.wheelCount = 2;
         s.wheel1 = 1;
@@ -160,7 +161,12 @@ void BM_WideGridSync(benchmark::State& st) {
     }
     st.SetComplexityN(cols);
 }
-BENCHMARK(BM_WideGridSync)->Arg(1000)->Arg(4000)->Arg(16000)->Arg(64000)->Complexity(benchmark::oN)
+BENCHMARK(BM_WideGridSync)
+    ->Arg(1000)
+    ->Arg(4000)
+    ->Arg(16000)
+    ->Arg(64000)
+    ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -17,7 +17,9 @@ namespace {
 const WheelFile& shipped(const char* name) {
     static std::map<std::string, WheelFile> cache;
     auto it = cache.find(name);
-    if (it == cache.end()) it = cache.emplace(name, readWheelFile(std::string(TRIMEL_EXAMPLES "/wheels/") + name)).first;
+    if (it == cache.end())
+        it = cache.emplace(name, readWheelFile(std::string(TRIMEL_EXAMPLES "/wheels/") + name))
+                 .first;
     return it->second;
 }
 
@@ -30,8 +32,8 @@ std::pair<std::uint64_t, std::uint64_t> plainLoop(int v, int t, const Tickets& t
                 for (int d = c + 1; d < v; ++d)
                     for (int e = d + 1; e < v; ++e)
                         for (int f = e + 1; f < v; ++f) {
-                            const std::uint64_t six = (1ull << a) | (1ull << b) | (1ull << c) | (1ull << d) |
-                                                      (1ull << e) | (1ull << f);
+                            const std::uint64_t six = (1ull << a) | (1ull << b) | (1ull << c) |
+                                                      (1ull << d) | (1ull << e) | (1ull << f);
                             int most = 0;
                             for (std::uint64_t ticket : tickets) {
                                 most = std::max(most, std::popcount(ticket & six));
@@ -45,14 +47,18 @@ std::pair<std::uint64_t, std::uint64_t> plainLoop(int v, int t, const Tickets& t
 
 void Check(benchmark::State& state, const char* name) {
     const WheelFile& f = shipped(name);
-    for (auto _ : state) benchmark::DoNotOptimize(checkWheel(f.wheel.numberCount, f.wheel.guarantee, f.tickets));
-    state.SetLabel(std::to_string(f.wheel.numberCount) + " numbers, " + std::to_string(f.tickets.size()) + " tickets");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkWheel(f.wheel.numberCount, f.wheel.guarantee, f.tickets));
+    state.SetLabel(std::to_string(f.wheel.numberCount) + " numbers, " +
+                   std::to_string(f.tickets.size()) + " tickets");
 }
 
 void Plain(benchmark::State& state, const char* name) {
     const WheelFile& f = shipped(name);
-    for (auto _ : state) benchmark::DoNotOptimize(plainLoop(f.wheel.numberCount, f.wheel.guarantee, f.tickets));
-    state.SetLabel(std::to_string(f.wheel.numberCount) + " numbers, " + std::to_string(f.tickets.size()) + " tickets");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plainLoop(f.wheel.numberCount, f.wheel.guarantee, f.tickets));
+    state.SetLabel(std::to_string(f.wheel.numberCount) + " numbers, " +
+                   std::to_string(f.tickets.size()) + " tickets");
 }
 
 }  // namespace

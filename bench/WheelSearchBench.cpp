@@ -50,7 +50,9 @@ const bool registered = [] {
         const std::string n = c.name;
         auto reg = [&](const std::string& label, std::vector<SearchMethod> m) {
             benchmark::RegisterBenchmark((label + "/" + n).c_str(), run, c, std::move(m))
-                ->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+                ->Iterations(1)
+                ->UseRealTime()
+                ->Unit(benchmark::kSecond);
         };
         reg("BM_Annealer", {searchCovering});
         reg("BM_Weighted", {weightedSearch});

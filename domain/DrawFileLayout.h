@@ -24,10 +24,16 @@ inline constexpr Field kHeaderN{4, 2};
 // Draw line: the draw number, two unread columns, K numbers of two
 // columns each, one unread column and an optional two-character tag.
 inline constexpr Field kDrawNumber{1, 4};
-inline constexpr Field number(int j) { return {5 + 2 * j, 2}; }  // j = 1..K
-inline constexpr Field tag(int k) { return {8 + 2 * (k > 0 ? k : 0), 2}; }
+inline constexpr Field number(int j) {
+    return {5 + 2 * j, 2};
+}  // j = 1..K
+inline constexpr Field tag(int k) {
+    return {8 + 2 * (k > 0 ? k : 0), 2};
+}
 
-inline std::string_view cut(std::string_view line, Field f) { return columns(line, f.first, f.count); }
+inline std::string_view cut(std::string_view line, Field f) {
+    return columns(line, f.first, f.count);
+}
 
 // Writes a value zero-padded to the field's width.
 inline void appendPadded(std::string& out, std::int64_t value, int width) {
@@ -47,7 +53,8 @@ inline std::string headerLine(int k, int n) {
 
 // A draw line: the number in four digits, the K numbers in two each and,
 // when there is one, the tag after one blank.
-inline std::string drawLine(int drawNumber, std::span<const int> numbers, std::string_view tagText) {
+inline std::string drawLine(int drawNumber, std::span<const int> numbers,
+                            std::string_view tagText) {
     std::string line;
     appendPadded(line, drawNumber, kDrawNumber.count);
     line.append(static_cast<std::size_t>(number(1).first - kDrawNumber.last() - 1), ' ');

@@ -126,7 +126,8 @@ DrawLoadResult readDrawHistory(AppState& state, const std::string& path) {
         draw.drawNumber = 0;
         draw.drawNumber = fieldToInt(drawfile::cut(line, drawfile::kDrawNumber));
         for (int j = 1; j <= k; ++j)
-            draw.numbers[static_cast<std::size_t>(j)] = fieldToInt(drawfile::cut(line, drawfile::number(j)));
+            draw.numbers[static_cast<std::size_t>(j)] =
+                fieldToInt(drawfile::cut(line, drawfile::number(j)));
         draw.tag.assign(drawfile::cut(line, tag));
     }
     const bool cut = !file.atEnd();
@@ -153,11 +154,13 @@ std::optional<FilePlace> failedField(const AppError& e, const std::string& path,
     const bool kConverts = tryStrToInt(drawfile::cut(text, drawfile::kHeaderK), k);
     std::optional<FilePlace> place;
     if (dynamic_cast<const LimitError*>(&e)) {
-        if (draws == 0 && kConverts && k > kMaxDrawNumbers) place = fieldPlace(1, drawfile::kHeaderK, "K", text);
+        if (draws == 0 && kConverts && k > kMaxDrawNumbers)
+            place = fieldPlace(1, drawfile::kHeaderK, "K", text);
         return place;
     }
     if (draws == 0) {
-        place = kConverts ? fieldPlace(1, drawfile::kHeaderN, "N", text) : fieldPlace(1, drawfile::kHeaderK, "K", text);
+        place = kConverts ? fieldPlace(1, drawfile::kHeaderN, "N", text)
+                          : fieldPlace(1, drawfile::kHeaderK, "K", text);
     } else {
         for (int line = 2; line <= draws + 1; ++line) text = file.readLine();
         place = fieldPlace(draws + 1, drawfile::kDrawNumber, "номер тиража", text);

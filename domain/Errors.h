@@ -24,39 +24,39 @@ struct FilePlace {
 // what() is the message exactly as the user should read it (UTF-8). A
 // file reader adds where the file failed; the message stays the same.
 class AppError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 
     const std::optional<FilePlace>& place() const { return place_; }
     void setPlace(FilePlace place) { place_ = std::move(place); }
 
-private:
+  private:
     std::optional<FilePlace> place_;
 };
 
 // A text that is not a valid integer, or the engine's own message raised
 // in place of the conversion's one.
 class ConvertError : public AppError {
-public:
+  public:
     using AppError::AppError;
 };
 
 // A failure to open, read or close a file. code() is the program's I/O
 // error code (2, 3, 4, 5, 100, 101, 106, or the system's own code).
 class IoError : public AppError {
-public:
+  public:
     explicit IoError(int code);  // a program code, with its message
     IoError(int code, std::string message);
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 
 // A load or run refused by the program itself (a capacity, a size that
 // cannot be met); the message says what to do.
 class LimitError : public AppError {
-public:
+  public:
     using AppError::AppError;
 };
 

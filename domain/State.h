@@ -54,10 +54,10 @@ struct AppState {
     std::int32_t wheelCount = 0;
 
     // Selection state.
-    std::int32_t wheel1 = 0;  // first-part wheel, 0 = none
-    std::int32_t wheel2 = 0;  // second-part wheel, 0 = none
-    std::int32_t size1 = 0;   // first-part size
-    std::int32_t size2 = 0;   // second-part size
+    std::int32_t wheel1 = 0;                                 // first-part wheel, 0 = none
+    std::int32_t wheel2 = 0;                                 // second-part wheel, 0 = none
+    std::int32_t size1 = 0;                                  // first-part size
+    std::int32_t size2 = 0;                                  // second-part size
     std::array<std::int32_t, kFavourites + 1> favourites{};  // 0 = empty
 
     // The wheel at a library index, or nullptr when none is loaded there.

@@ -40,7 +40,9 @@ TextFile::TextFile(const std::string& path, std::size_t bufferSize)
     if (std::string_view(buffer_.get(), end_).starts_with(bom)) pos_ = bom.size();
 }
 
-TextFile::~TextFile() { ::close(fd_); }
+TextFile::~TextFile() {
+    ::close(fd_);
+}
 
 bool TextFile::refill() {
     if (finished_) return false;

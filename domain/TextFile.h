@@ -20,7 +20,7 @@ namespace trimel {
 // or a device is refused with "File access denied" without waiting on it.
 // Open and read failures throw IoError.
 class TextFile {
-public:
+  public:
     // Bytes of a line that are kept: far more than any field the readers
     // take, short enough to quote in a message.
     static constexpr std::size_t kLineWindow = 256;
@@ -79,7 +79,7 @@ public:
         return size_ > at ? size_ - at : 0;
     }
 
-private:
+  private:
     bool refill();
     std::string_view readLongLine();
 
@@ -88,7 +88,7 @@ private:
     std::size_t capacity_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    bool finished_ = false;   // the end of the file or a Ctrl-Z was reached
+    bool finished_ = false;  // the end of the file or a Ctrl-Z was reached
     bool cut_ = false;
     std::size_t size_ = 0;    // the file's size when it was opened
     std::size_t offset_ = 0;  // where in the file the buffer starts

@@ -10,7 +10,8 @@ std::size_t sequenceLength(std::string_view s, std::size_t i) {
     if (b0 < 0x80) return 1;
     std::size_t len;
     unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-    if (b0 >= 0xC2 && b0 <= 0xDF) len = 2;
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        len = 2;
     else if (b0 >= 0xE0 && b0 <= 0xEF) {
         len = 3;
         if (b0 == 0xE0) lo = 0xA0;  // no overlong forms
@@ -55,8 +56,12 @@ std::string replaced(std::string_view bytes, bool controls) {
 
 }  // namespace
 
-std::string toValidUtf8(std::string_view bytes) { return replaced(bytes, false); }
+std::string toValidUtf8(std::string_view bytes) {
+    return replaced(bytes, false);
+}
 
-std::string visibleText(std::string_view bytes) { return replaced(bytes, true); }
+std::string visibleText(std::string_view bytes) {
+    return replaced(bytes, true);
+}
 
 }  // namespace trimel

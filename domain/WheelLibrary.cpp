@@ -15,11 +15,14 @@ namespace trimel {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const auto cmp = [](char x, char y) {
-        return static_cast<unsigned char>(lowerAscii(x)) < static_cast<unsigned char>(lowerAscii(y));
+        return static_cast<unsigned char>(lowerAscii(x)) <
+               static_cast<unsigned char>(lowerAscii(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), cmp)) return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), cmp)) return false;
@@ -76,8 +79,8 @@ void takePlainTickets(std::vector<Ticket>& tickets, TextFile& file) {
 
 void loadWheel(Wheel& wheel, TextFile& file, const std::string& name, const Notify& notify) {
     wheel.tickets.clear();
-    wheel.tickets.reserve(static_cast<std::size_t>(std::min(file.remainingBytes() / 13 + 1,
-                                                            std::size_t{kMaxTickets})));
+    wheel.tickets.reserve(static_cast<std::size_t>(
+        std::min(file.remainingBytes() / 13 + 1, std::size_t{kMaxTickets})));
     for (;;) {
         takePlainTickets(wheel.tickets, file);
         if (file.atEnd()) return;
@@ -116,7 +119,8 @@ constexpr int kHeaderLines = 5;  // the title and the four values
 // the failing line, a header line whole or the first ticket position, in
 // the reader's order, that does not convert.
 std::optional<FilePlace> failedPlace(const std::string& path, const Wheel& wheel) {
-    static constexpr const char* fields[] = {"число номеров", "число билетов", "гарантия", "запасное значение"};
+    static constexpr const char* fields[] = {"число номеров", "число билетов", "гарантия",
+                                             "запасное значение"};
     TextFile file(path);
     file.readLine();
     FilePlace place;
@@ -124,7 +128,12 @@ std::optional<FilePlace> failedPlace(const std::string& path, const Wheel& wheel
     for (int line = 2; line <= kHeaderLines && place.line == 0; ++line) {
         const std::string_view text = file.readLine();
         if (file.lineCut() || !tryStrToInt(text, value))
-            place = {line, 1, std::max(1, static_cast<int>(text.size())), fields[line - 2], std::string(text), false};
+            place = {line,
+                     1,
+                     std::max(1, static_cast<int>(text.size())),
+                     fields[line - 2],
+                     std::string(text),
+                     false};
     }
     const int line = kHeaderLines + static_cast<int>(wheel.tickets.size());
     for (int at = kHeaderLines + 1; at <= line && place.line == 0; ++at) {

@@ -21,7 +21,11 @@ RunOutcome Engine::run(std::uint32_t seed, std::string_view part1Text, std::stri
     return impl_->run(seed, part1Text, part2Text);
 }
 
-WorkTables& Engine::tables() { return impl_->tables; }
-const WorkTables& Engine::tables() const { return impl_->tables; }
+WorkTables& Engine::tables() {
+    return impl_->tables;
+}
+const WorkTables& Engine::tables() const {
+    return impl_->tables;
+}
 
 }  // namespace trimel

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "domain/State.h"
 #include "Views.h"
+#include "domain/State.h"
 
 namespace trimel {
 
@@ -34,7 +34,7 @@ struct WorkTables;
 // and makes the forecast for the next draw. Its working tables live as
 // long as the engine and are kept from one run to the next.
 class Engine {
-public:
+  public:
     Engine(AppState& state, MainView& main, ForecastView& forecast);
     ~Engine();
     Engine(const Engine&) = delete;
@@ -50,7 +50,7 @@ public:
     WorkTables& tables();
     const WorkTables& tables() const;
 
-private:
+  private:
     std::unique_ptr<EngineImpl> impl_;
 };
 

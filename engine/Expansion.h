@@ -10,7 +10,9 @@ namespace trimel {
 
 // A ticket position names an entry of the part's list; one outside 1..100
 // (0 included) stands for no number: shown as 0, in no set, never a hit.
-inline bool isListPosition(std::int32_t v) { return v >= 1 && v <= kPartListSize; }
+inline bool isListPosition(std::int32_t v) {
+    return v >= 1 && v <= kPartListSize;
+}
 
 inline std::int32_t numberAt(const PartList& list, std::int32_t v) {
     return isListPosition(v) ? list[static_cast<std::size_t>(v)] : 0;

@@ -28,7 +28,8 @@ void fillTickets(TextGrid& grid, const PartWheel& wheel, int positions,
 
 void fillStrip(TextGrid& strip, const PartList& list, std::int32_t size) {
     // Numbers past the strip's columns would not be shown.
-    const std::int32_t last = std::min({size, kPartListSize, static_cast<std::int32_t>(strip.colCount())});
+    const std::int32_t last =
+        std::min({size, kPartListSize, static_cast<std::int32_t>(strip.colCount())});
     for (std::int32_t j = 1; j <= last; ++j)
         strip.setCellNumber(j - 1, 0, list[static_cast<std::size_t>(j)]);
 }

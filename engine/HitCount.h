@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "domain/State.h"
 #include "HitTally.h"
 #include "RunParts.h"
 #include "WorkTables.h"
+#include "domain/State.h"
 
 namespace trimel {
 
@@ -16,9 +16,9 @@ struct DrawnNumbers {
     DrawnNumbers(const tyr& draw, int count);
 
     const tyr& draw;
-    int count;          // positions 1..count of the record
-    NumberSet set;      // the drawn numbers within the sets' range
-    bool repeats;       // a number within that range stands more than once
+    int count;      // positions 1..count of the record
+    NumberSet set;  // the drawn numbers within the sets' range
+    bool repeats;   // a number within that range stands more than once
 };
 
 // Counts, for every ticket of a wheel, how many of a draw's positions hold
@@ -32,7 +32,7 @@ struct DrawnNumbers {
 // in the draw nor in two used positions of the list; otherwise each
 // ticket's numbers are counted one by one.
 class HitCounter {
-public:
+  public:
     HitCounter();
 
     // Builds the position sets of the wheel's tickets for this run.
@@ -43,7 +43,7 @@ public:
 
     int tickets() const { return tickets_; }
 
-private:
+  private:
     int ticketHitsOneByOne(int t, const PartList& list, const DrawnNumbers& drawn) const;
 
     PositionMask positionsOf(int t) const;

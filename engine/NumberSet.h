@@ -8,7 +8,7 @@ namespace trimel {
 // A set of the numbers 0..127, one bit each. A number outside that range,
 // a negative one included, is never added and never found.
 class NumberSet {
-public:
+  public:
     static constexpr std::int32_t kTop = 127;
 
     void clear() { lo_ = hi_ = 0; }
@@ -54,7 +54,7 @@ public:
         for (std::uint64_t b = hi_; b != 0; b &= b - 1) f(64 + std::countr_zero(b));
     }
 
-private:
+  private:
     std::uint64_t lo_ = 0;
     std::uint64_t hi_ = 0;
 };

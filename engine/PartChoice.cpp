@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::int32_t kForecastFavourites = 20;
 
-bool favouritesSet(const Favourites& favourites) { return favourites[1] != 0; }
+bool favouritesSet(const Favourites& favourites) {
+    return favourites[1] != 0;
+}
 
 }  // namespace
 
@@ -62,8 +64,7 @@ void chooseForecastParts(WorkTables& w, const Favourites& favourites, const RunP
                        w.chosen);
     else
         drawDistinct(w.random, run.N, run.P1, w.lists[0], w.chosen);
-    if (run.P1 != run.N && run.P2 >= 1)
-        drawDistinct(w.random, run.N, run.P2, w.lists[1], w.chosen);
+    if (run.P1 != run.N && run.P2 >= 1) drawDistinct(w.random, run.N, run.P2, w.lists[1], w.chosen);
 }
 
 }  // namespace trimel

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "domain/State.h"
 #include "RunParts.h"
 #include "WorkTables.h"
+#include "domain/State.h"
 
 namespace trimel {
 

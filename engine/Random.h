@@ -7,7 +7,7 @@ namespace trimel {
 // The run's generator: a 32-bit linear congruential sequence. Every call
 // advances the seed once, so the draws of a run are fixed by its seed.
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 0) : seed_(seed) {}
 
     void reseed(std::uint32_t seed) {
@@ -26,7 +26,7 @@ public:
     // Calls since the last reseed.
     std::uint64_t calls() const { return calls_; }
 
-private:
+  private:
     std::uint32_t seed_;
     std::uint64_t calls_ = 0;
 };

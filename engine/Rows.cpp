@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kTotalColumns[10] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11};
 
-constexpr const char* kSpreadTexts[7] = {"Нулей: ",    "Единиц: ",  "Двоек: ",  "Троек: ",
-                                         "Четверок: ", "Пятерок: ", "Шестерок: "};
+constexpr const char* kSpreadTexts[7] = {
+    "Нулей: ", "Единиц: ", "Двоек: ", "Троек: ", "Четверок: ", "Пятерок: ", "Шестерок: "};
 
 }  // namespace
 
@@ -81,7 +81,8 @@ void writeSummary(std::array<std::string, 18>& labels, const std::array<Histogra
         for (int b = 0; b <= 6; ++b) {
             std::string& text = labels[static_cast<std::size_t>(kFirstLabel[part] + b)];
             text = kSpreadTexts[b];
-            appendDecimal(text, spread[static_cast<std::size_t>(part)][static_cast<std::size_t>(b)]);
+            appendDecimal(text,
+                          spread[static_cast<std::size_t>(part)][static_cast<std::size_t>(b)]);
         }
 }
 

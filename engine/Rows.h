@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "domain/State.h"
 #include "Views.h"
 #include "WorkTables.h"
+#include "domain/State.h"
 
 namespace trimel {
 

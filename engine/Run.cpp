@@ -1,11 +1,11 @@
 #include "Run.h"
 
-#include "domain/Errors.h"
-#include "domain/IntText.h"
 #include "Forecast.h"
 #include "PartChoice.h"
 #include "Rows.h"
 #include "SizeCheck.h"
+#include "domain/Errors.h"
+#include "domain/IntText.h"
 
 namespace trimel {
 
@@ -43,13 +43,13 @@ RunOutcome EngineImpl::run(std::uint32_t seed, std::string_view part1Text,
         return {RunStop::SumTooLarge, kSumMessage};
 
     run_ = RunParts::of(state_);
-    if (!partSizesCanBeMet(run_.N, run_.P1, run_.P2, run_.wheels[0].numberCount,
-                           state_.favourites))
+    if (!partSizesCanBeMet(run_.N, run_.P1, run_.P2, run_.wheels[0].numberCount, state_.favourites))
         return {RunStop::NumbersShort, kShortMessage};
 
     tables.spread = {};
     tables.totals = {};
-    for (int part = 0; part < 2; ++part) counters_[part].prepare(run_.wheels[part], run_.ticketPositions);
+    for (int part = 0; part < 2; ++part)
+        counters_[part].prepare(run_.wheels[part], run_.ticketPositions);
 
     for (int i = 1; i <= run_.D; ++i) passDraw(i);
 
@@ -85,7 +85,8 @@ void EngineImpl::passDraw(int i) {
 
     for (int part = 0; part < 2; ++part) {
         const std::int32_t c = w.inPart[static_cast<std::size_t>(part)];
-        if (c >= 0 && c <= 6) ++w.spread[static_cast<std::size_t>(part)][static_cast<std::size_t>(c)];
+        if (c >= 0 && c <= 6)
+            ++w.spread[static_cast<std::size_t>(part)][static_cast<std::size_t>(c)];
     }
 }
 

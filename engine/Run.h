@@ -5,25 +5,25 @@
 #include <string>
 #include <string_view>
 
-#include "domain/State.h"
 #include "Engine.h"
 #include "HitCount.h"
 #include "RunParts.h"
 #include "Views.h"
 #include "WorkTables.h"
+#include "domain/State.h"
 
 namespace trimel {
 
 // One engine with its working tables; run() is the whole "ИГРАТЬ!" pass.
 class EngineImpl {
-public:
+  public:
     EngineImpl(AppState& state, MainView& main, ForecastView& forecast);
 
     RunOutcome run(std::uint32_t seed, std::string_view part1Text, std::string_view part2Text);
 
     WorkTables tables;
 
-private:
+  private:
     void passDraw(int i);
 
     AppState& state_;

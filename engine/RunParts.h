@@ -35,9 +35,9 @@ struct RunParts {
     std::int32_t N = 0;
     std::int32_t P1 = 0;
     std::int32_t P2 = 0;
-    int D = 0;               // draws of the history, within the draw table
-    int drawnCount = 0;      // numbers per draw read from a record (K, at most 20)
-    int ticketPositions = 0; // positions a ticket uses (K, at most 6)
+    int D = 0;                // draws of the history, within the draw table
+    int drawnCount = 0;       // numbers per draw read from a record (K, at most 20)
+    int ticketPositions = 0;  // positions a ticket uses (K, at most 6)
     PartWheel wheels[2];
 
     static RunParts of(const AppState& s) {

@@ -11,7 +11,7 @@ namespace trimel {
 // dropped, so no caller can run past it. version() changes with every
 // write, so a view knows when to refresh.
 class TextGrid {
-public:
+  public:
     TextGrid(int cols, int rows, int defaultColWidth, int fixedRows = 0, int fixedCols = 0);
 
     int colCount() const { return cols_; }
@@ -38,7 +38,7 @@ public:
 
     std::uint64_t version() const { return version_; }
 
-private:
+  private:
     std::size_t index(int col, int row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
                static_cast<std::size_t>(col);

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "domain/Limits.h"
 #include "NumberSet.h"
 #include "Random.h"
+#include "domain/Limits.h"
 
 namespace trimel {
 
@@ -24,17 +24,16 @@ using Histogram = std::array<std::int32_t, 7>;
 // run left there). Index 0 of each pair is the first part, 1 the second.
 struct WorkTables {
     Random random;
-    NumberSet chosen;                          // numbers taken in the current choice
-    std::array<PartList, 2> lists{};           // part number lists
-    std::array<NumberSet, 2> partSets;         // the current draw's part sets
+    NumberSet chosen;                   // numbers taken in the current choice
+    std::array<PartList, 2> lists{};    // part number lists
+    std::array<NumberSet, 2> partSets;  // the current draw's part sets
     // Expanded tickets 1..10000 of each wheel, so no wheel is too large.
     std::array<std::vector<ExpandedTicket>, 2> expanded{
-        std::vector<ExpandedTicket>(kMaxTickets + 1),
-        std::vector<ExpandedTicket>(kMaxTickets + 1)};
-    std::array<Histogram, 2> hits{};           // tickets by hits, current draw
-    std::array<std::int32_t, 2> inPart{};      // drawn numbers in each part, current draw
-    std::array<Histogram, 2> spread{};         // draws by drawn-in-part count, whole run
-    std::array<std::int32_t, 10> totals{};     // hits grid columns 1..5 and 7..11
+        std::vector<ExpandedTicket>(kMaxTickets + 1), std::vector<ExpandedTicket>(kMaxTickets + 1)};
+    std::array<Histogram, 2> hits{};        // tickets by hits, current draw
+    std::array<std::int32_t, 2> inPart{};   // drawn numbers in each part, current draw
+    std::array<Histogram, 2> spread{};      // draws by drawn-in-part count, whole run
+    std::array<std::int32_t, 10> totals{};  // hits grid columns 1..5 and 7..11
 };
 
 }  // namespace trimel

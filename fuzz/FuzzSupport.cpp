@@ -12,7 +12,11 @@ std::u16string utf16Of(std::string_view utf8) {
     std::u16string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        const std::size_t len = b < 0x80         ? 1
+                                : (b >> 5) == 6  ? 2
+                                : (b >> 4) == 14 ? 3
+                                : (b >> 3) == 30 ? 4
+                                                 : 0;
         char32_t c = len == 1 ? b : len == 2 ? (b & 0x1Fu) : len == 3 ? (b & 0x0Fu) : (b & 0x07u);
         bool valid = len != 0 && i + len <= utf8.size();
         for (std::size_t k = 1; valid && k < len; ++k) {
@@ -54,9 +58,9 @@ bool isConversionMessage(std::string_view message) {
 }
 
 bool isIoMessage(std::string_view message) {
-    for (std::string_view known : {"File not found", "Invalid filename", "Too many open files",
-                                   "File access denied", "Read beyond end of file", "Disk full",
-                                   "Invalid numeric input"})
+    for (std::string_view known :
+         {"File not found", "Invalid filename", "Too many open files", "File access denied",
+          "Read beyond end of file", "Disk full", "Invalid numeric input"})
         if (message == known) return true;
     static constexpr std::string_view head = "I/O error ";
     if (!message.starts_with(head) || message.size() == head.size()) return false;
@@ -78,10 +82,15 @@ void writeEntries(const std::filesystem::path& folder,
         const fs::path p = folder / std::string(name);
         std::error_code ec;
         if (fs::exists(fs::symlink_status(p, ec))) continue;
-        if (kind == '/') fs::create_directory(p, ec);
-        else if (kind == '|') ::mkfifo(p.c_str(), 0600);
-        else if (kind == '@') fs::create_symlink(folder / "nowhere", p, ec);
-        else std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (kind == '/')
+            fs::create_directory(p, ec);
+        else if (kind == '|')
+            ::mkfifo(p.c_str(), 0600);
+        else if (kind == '@')
+            fs::create_symlink(folder / "nowhere", p, ec);
+        else
+            std::ofstream(p, std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 }
 

@@ -17,13 +17,13 @@
 namespace trimel::fuzz {
 
 // Stops the run with a report libFuzzer keeps as a crash.
-#define FUZZ_CHECK(cond, what)                                                      \
-    do {                                                                            \
-        if (!(cond)) {                                                              \
+#define FUZZ_CHECK(cond, what)                                                            \
+    do {                                                                                  \
+        if (!(cond)) {                                                                    \
             std::fprintf(stderr, "check failed: %s (%s:%d)\n", std::string(what).c_str(), \
-                         __FILE__, __LINE__);                                       \
-            std::abort();                                                           \
-        }                                                                           \
+                         __FILE__, __LINE__);                                             \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (0)
 
 inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
@@ -48,7 +48,7 @@ inline std::vector<std::string_view> splitInput(std::string_view input, std::siz
 
 // A regular file in memory with the given bytes, opened by its path.
 class MemoryFile {
-public:
+  public:
     explicit MemoryFile(std::string_view bytes) : fd_(::memfd_create("fuzz", MFD_CLOEXEC)) {
         FUZZ_CHECK(fd_ >= 0, "memfd_create");
         for (std::size_t done = 0; done < bytes.size();) {
@@ -62,7 +62,7 @@ public:
     MemoryFile& operator=(const MemoryFile&) = delete;
     std::string path() const { return "/proc/self/fd/" + std::to_string(fd_); }
 
-private:
+  private:
     int fd_;
 };
 
@@ -71,7 +71,8 @@ private:
 inline const std::filesystem::path& scratchFolder() {
     static const std::filesystem::path root = [] {
         namespace fs = std::filesystem;
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         fs::path p = base / ("trimel-fuzz-" + std::to_string(::getpid()));
         fs::remove_all(p);
         fs::create_directories(p);

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        result.notice == "В файле больше 10000 тиражей: загружены первые 10000.",
                    result.notice);
     } catch (const LimitError& e) {
-        FUZZ_CHECK(std::string_view(e.what()) == "В тираже не может быть больше 20 чисел.", e.what());
+        FUZZ_CHECK(std::string_view(e.what()) == "В тираже не может быть больше 20 чисел.",
+                   e.what());
         FUZZ_CHECK(state.K == 7 && state.N == 49, "a refused K keeps the previous K and N");
     } catch (const ConvertError& e) {
         FUZZ_CHECK(fuzz::isConversionMessage(e.what()), e.what());
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(state.D >= 0 && state.D <= kMaxDraws, "D within the draw table");
     FUZZ_CHECK(state.K <= kMaxDrawNumbers, "K within a draw record");
     for (int i = 1; i <= state.D; ++i)
-        FUZZ_CHECK(state.draws[static_cast<std::size_t>(i)].tag.size() <= 2, "a tag of two characters");
+        FUZZ_CHECK(state.draws[static_cast<std::size_t>(i)].tag.size() <= 2,
+                   "a tag of two characters");
     return 0;
 }

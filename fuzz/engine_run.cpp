@@ -5,10 +5,10 @@
 #include "FuzzSupport.h"
 #include "domain/DrawHistory.h"
 #include "domain/Errors.h"
-#include "domain/WheelLibrary.h"
-#include "engine/Engine.h"
 #include "domain/Favourites.h"
 #include "domain/WheelChoice.h"
+#include "domain/WheelLibrary.h"
+#include "engine/Engine.h"
 
 using namespace trimel;
 
@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static ForecastView forecast;
     static Engine engine(*state, mainView, forecast);
     try {
-        const RunOutcome outcome = engine.run(static_cast<std::uint32_t>(size) * 2654435761u, p[4], p[5]);
+        const RunOutcome outcome =
+            engine.run(static_cast<std::uint32_t>(size) * 2654435761u, p[4], p[5]);
         switch (outcome.stop) {
             case RunStop::Completed:
                 FUZZ_CHECK(outcome.message.empty(), outcome.message);
@@ -60,14 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            "no more ticket rows than a wheel keeps");
                 break;
             case RunStop::SumTooLarge:
-                FUZZ_CHECK(outcome.message ==
-                               "Сумма частей больше количества чисел в лотерее. Выберите другие системы.",
-                           outcome.message);
+                FUZZ_CHECK(
+                    outcome.message ==
+                        "Сумма частей больше количества чисел в лотерее. Выберите другие системы.",
+                    outcome.message);
                 break;
             case RunStop::NumbersShort:
-                FUZZ_CHECK(outcome.message ==
-                               "Не хватает чисел для частей такого размера. Измените размеры частей.",
-                           outcome.message);
+                FUZZ_CHECK(
+                    outcome.message ==
+                        "Не хватает чисел для частей такого размера. Измените размеры частей.",
+                    outcome.message);
                 break;
         }
     } catch (const ConvertError& e) {

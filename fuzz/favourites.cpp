@@ -5,8 +5,8 @@
 
 #include "FuzzSupport.h"
 #include "domain/Errors.h"
-#include "domain/IntText.h"
 #include "domain/Favourites.h"
+#include "domain/IntText.h"
 
 using namespace trimel;
 
@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t written = std::clamp<std::int32_t>(state.size1, 0, kFavourites);
     FUZZ_CHECK(state.favourites[0] == -77, "entry 0 is never used");
     for (int k = written + 1; k <= kFavourites; ++k)
-        FUZZ_CHECK(state.favourites[static_cast<std::size_t>(k)] == -77, "past the first part untouched");
+        FUZZ_CHECK(state.favourites[static_cast<std::size_t>(k)] == -77,
+                   "past the first part untouched");
     return 0;
 }

@@ -1,9 +1,9 @@
 // The skinned button's gradient description: parsed, then painted into a
 // button-sized picture and into a box reaching past its edges. Bad values
 // give the conversion error; no painting leaves the picture.
+#include "skin/Gradient.h"
 #include "FuzzSupport.h"
 #include "domain/Errors.h"
-#include "skin/Gradient.h"
 
 using namespace trimel;
 

@@ -23,16 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // name, bytes, name, bytes, ...
     const std::vector<std::string_view> parts = fuzz::splitInput(fuzz::bytesOf(data, size), 8);
     std::vector<std::pair<std::string_view, std::string_view>> entries;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) entries.emplace_back(parts[i], parts[i + 1]);
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+        entries.emplace_back(parts[i], parts[i + 1]);
     const auto folder = fuzz::freshFolder("wheels");
     fuzz::writeEntries(folder, entries);
 
     static AppState state;
     state.wheelCount = 0;
     try {
-        loadWheelLibrary(state, folder.string(), [](const std::string& m) {
-            FUZZ_CHECK(isNotice(m), m);
-        });
+        loadWheelLibrary(state, folder.string(),
+                         [](const std::string& m) { FUZZ_CHECK(isNotice(m), m); });
     } catch (const ConvertError& e) {
         FUZZ_CHECK(fuzz::isConversionMessage(e.what()), e.what());
     } catch (const IoError& e) {

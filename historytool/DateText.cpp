@@ -13,8 +13,12 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
                                                       "jul", "aug", "sep", "oct", "nov", "dec"};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
 
 // A run of digits from `i`: its value and width.
 bool readNumber(std::string_view s, std::size_t& i, int& value, int& width) {
@@ -26,13 +30,16 @@ bool readNumber(std::string_view s, std::size_t& i, int& value, int& width) {
 
 int monthFromName(std::string_view s, std::size_t& i) {
     std::string name;
-    while (i < s.size() && isLetter(s[i])) name += static_cast<char>(std::tolower(static_cast<unsigned char>(s[i++])));
+    while (i < s.size() && isLetter(s[i]))
+        name += static_cast<char>(std::tolower(static_cast<unsigned char>(s[i++])));
     if (name.size() < 3) return 0;
     const auto it = std::find(kMonths.begin(), kMonths.end(), std::string_view(name).substr(0, 3));
     return it == kMonths.end() ? 0 : static_cast<int>(it - kMonths.begin()) + 1;
 }
 
-bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 }  // namespace
 
@@ -77,10 +84,13 @@ std::optional<bool> dayFirstFor(const std::vector<DateParts>& dates) {
 
 std::optional<int> dateKey(const DateParts& d, bool dayFirst) {
     int y = d.third, m = d.second, day = d.first;
-    if (d.yearFirst) y = d.first, day = d.third;
-    else if (!d.monthName && !dayFirst) m = d.first, day = d.second;
+    if (d.yearFirst)
+        y = d.first, day = d.third;
+    else if (!d.monthName && !dayFirst)
+        m = d.first, day = d.second;
     static constexpr std::array<int, 12> kDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y < 1900 || y > 2199 || m < 1 || m > 12 || day < 1 || day > kDays[static_cast<std::size_t>(m - 1)])
+    if (y < 1900 || y > 2199 || m < 1 || m > 12 || day < 1 ||
+        day > kDays[static_cast<std::size_t>(m - 1)])
         return std::nullopt;
     if (m == 2 && day == 29 && !leapYear(y)) return std::nullopt;
     return y * 10000 + m * 100 + day;
@@ -88,10 +98,13 @@ std::optional<int> dateKey(const DateParts& d, bool dayFirst) {
 
 std::string isoDate(int key) {
     char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", key / 10000 % 10000, key / 100 % 100, key % 100);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", key / 10000 % 10000, key / 100 % 100,
+                  key % 100);
     return text;
 }
 
-bool holdsNoDate(std::string_view text) { return std::none_of(text.begin(), text.end(), isDigit); }
+bool holdsNoDate(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), isDigit);
+}
 
 }  // namespace trimel::history

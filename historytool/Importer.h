@@ -14,17 +14,17 @@ namespace trimel::history {
 inline constexpr int kMaxImportedDraws = 9999;
 
 struct ImportOptions {
-    LayoutHints layout;               // K, N and the columns the user named
-    std::optional<char> delimiter;    // nullopt: guessed
+    LayoutHints layout;             // K, N and the columns the user named
+    std::optional<char> delimiter;  // nullopt: guessed
     enum class Order { Auto, Reverse, Keep } order = Order::Auto;
-    bool skipBad = false;             // write the good rows despite bad ones
-    std::optional<int> from;          // YYYYMMDD: drop the draws before that day
+    bool skipBad = false;     // write the good rows despite bad ones
+    std::optional<int> from;  // YYYYMMDD: drop the draws before that day
 };
 
 struct ImportResult {
-    std::string history;              // the draw history file; empty when nothing may be written
-    std::vector<std::string> report;  // what was read and taken, with notes
-    std::vector<std::string> badRows; // one line each: where, what is wrong, the row's text
+    std::string history;               // the draw history file; empty when nothing may be written
+    std::vector<std::string> report;   // what was read and taken, with notes
+    std::vector<std::string> badRows;  // one line each: where, what is wrong, the row's text
     int draws = 0;
 };
 

@@ -17,14 +17,20 @@ std::string normalName(std::string_view name) {
     std::string out;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
-        if (c >= 'A' && c <= 'Z') out += static_cast<char>(c + 32);
-        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) out += static_cast<char>(c);
+        if (c >= 'A' && c <= 'Z')
+            out += static_cast<char>(c + 32);
+        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            out += static_cast<char>(c);
         else if (c == 0xD0 && i + 1 < name.size()) {
             const auto d = static_cast<unsigned char>(name[++i]);
-            if (d >= 0x90 && d <= 0x9F) out += {'\xD0', static_cast<char>(d + 0x20)};        // А..П
-            else if (d >= 0xA0 && d <= 0xAF) out += {'\xD1', static_cast<char>(d - 0x20)};   // Р..Я
-            else if (d == 0x81) out += "\xD1\x91";                                           // Ё
-            else out += {'\xD0', static_cast<char>(d)};
+            if (d >= 0x90 && d <= 0x9F)
+                out += {'\xD0', static_cast<char>(d + 0x20)};  // А..П
+            else if (d >= 0xA0 && d <= 0xAF)
+                out += {'\xD1', static_cast<char>(d - 0x20)};  // Р..Я
+            else if (d == 0x81)
+                out += "\xD1\x91";  // Ё
+            else
+                out += {'\xD0', static_cast<char>(d)};
         } else if (c >= 0x80) {
             out += static_cast<char>(c);
         }
@@ -43,7 +49,8 @@ NameKind nameKind(std::string_view name) {
     for (std::string_view stem : {"draw", "drw"})
         if (s.starts_with(stem)) {
             const std::string_view rest = std::string_view(s).substr(stem.size());
-            if (rest.empty() || rest == "no" || rest == "nr" || rest == "num" || rest == "number" || rest == "id")
+            if (rest.empty() || rest == "no" || rest == "nr" || rest == "num" || rest == "number" ||
+                rest == "id")
                 return NameKind::DrawNumber;
         }
     return NameKind::Other;
@@ -77,7 +84,8 @@ bool fits(const SourceRow& row, NumberColumns c, int k, int n) {
         if (!cell) return false;
         const auto it = items(*cell);
         return static_cast<int>(it.size()) >= k &&
-               std::all_of(it.begin(), it.begin() + k, [n](std::string_view x) { return inRange(x, n); });
+               std::all_of(it.begin(), it.begin() + k,
+                           [n](std::string_view x) { return inRange(x, n); });
     }
     for (int col = c.first; col <= c.last; ++col) {
         const std::string* cell = cellAt(row, col);
@@ -88,7 +96,8 @@ bool fits(const SourceRow& row, NumberColumns c, int k, int n) {
 
 // Rows in which the columns hold K numbers in 1..N.
 std::ptrdiff_t fitCount(const SourceTable& t, NumberColumns c, int k, int n) {
-    return std::count_if(t.rows.begin(), t.rows.end(), [&](const SourceRow& r) { return fits(r, c, k, n); });
+    return std::count_if(t.rows.begin(), t.rows.end(),
+                         [&](const SourceRow& r) { return fits(r, c, k, n); });
 }
 
 int columnCount(const SourceTable& t) {
@@ -141,12 +150,15 @@ std::optional<bool> dateColumn(const SourceTable& t, int column) {
     }
     const auto dayFirst = dayFirstFor(dates);
     if (!dayFirst) return std::nullopt;
-    const auto valid = std::count_if(dates.begin(), dates.end(), [&](const DateParts& d) { return dateKey(d, *dayFirst).has_value(); });
+    const auto valid = std::count_if(dates.begin(), dates.end(), [&](const DateParts& d) {
+        return dateKey(d, *dayFirst).has_value();
+    });
     return valid * 2 > filled ? dayFirst : std::nullopt;
 }
 
 struct Finder {
-    Finder(const SourceTable& table, const LayoutHints& hints) : t(table), h(hints), columns(columnCount(table)) {}
+    Finder(const SourceTable& table, const LayoutHints& hints)
+        : t(table), h(hints), columns(columnCount(table)) {}
 
     const SourceTable& t;
     const LayoutHints& h;
@@ -172,7 +184,8 @@ struct Finder {
                    indexedName(headerName(t, first + j)).index == j + 1)
                 ++j;
             const IndexedName next = indexedName(headerName(t, first + h.k));
-            if (j == h.k && !(next.stem == start.stem && next.index == h.k + 1)) return NumberColumns{first, first + h.k - 1};
+            if (j == h.k && !(next.stem == start.stem && next.index == h.k + 1))
+                return NumberColumns{first, first + h.k - 1};
         }
         return std::nullopt;
     }
@@ -191,8 +204,9 @@ struct Finder {
             if (fit * 2 > static_cast<std::ptrdiff_t>(t.rows.size())) found.emplace_back(c, fit);
         }
         if (found.empty()) return std::nullopt;
-        const auto best = std::max_element(found.begin(), found.end(),
-                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        const auto best =
+            std::max_element(found.begin(), found.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
         for (const auto& [c, fit] : found)
             if (c.first != best->first.first)
                 out.report.push_back("  подходят и " + columnsLabel(t, c.first, c.last) +
@@ -215,12 +229,15 @@ struct Finder {
             out.numbers = *c;
             how = "по значениям";
         } else {
-            throw AppError("Не найдены столбцы с " + std::to_string(h.k) + " числами от 1 до " + std::to_string(h.n) +
-                           ". Проверьте --k и --n или укажите столбцы: --numbers A-B (по числу в каждом из столбцов A..B) "
+            throw AppError("Не найдены столбцы с " + std::to_string(h.k) + " числами от 1 до " +
+                           std::to_string(h.n) +
+                           ". Проверьте --k и --n или укажите столбцы: --numbers A-B (по числу в "
+                           "каждом из столбцов A..B) "
                            "или --numbers C (все числа в столбце C через пробел).");
         }
         std::string what = "Числа: " + columnsLabel(t, out.numbers.first, out.numbers.last);
-        if (out.numbers.oneColumn() && h.k > 1) what += ", первые " + std::to_string(h.k) + " через пробел";
+        if (out.numbers.oneColumn() && h.k > 1)
+            what += ", первые " + std::to_string(h.k) + " через пробел";
         out.report.insert(out.report.begin(), what + " — " + how + ".");
     }
 
@@ -229,24 +246,30 @@ struct Finder {
             out.tag = *h.tag;
         } else if (out.numbers.oneColumn() && h.k > 1) {
             // One more number after the K drawn ones is the bonus ball.
-            const auto longer = std::count_if(t.rows.begin(), t.rows.end(), [&](const SourceRow& r) {
-                const std::string* c = cellAt(r, out.numbers.first);
-                return c && static_cast<int>(items(*c).size()) == h.k + 1;
-            });
-            if (longer * 2 > static_cast<std::ptrdiff_t>(t.rows.size())) out.tag = {out.numbers.first, h.k + 1};
+            const auto longer =
+                std::count_if(t.rows.begin(), t.rows.end(), [&](const SourceRow& r) {
+                    const std::string* c = cellAt(r, out.numbers.first);
+                    return c && static_cast<int>(items(*c).size()) == h.k + 1;
+                });
+            if (longer * 2 > static_cast<std::ptrdiff_t>(t.rows.size()))
+                out.tag = {out.numbers.first, h.k + 1};
         }
         for (int col = 1; col <= columns && !h.tag && out.tag.column == 0; ++col)
-            if (named(col, NameKind::Bonus) && (col < out.numbers.first || col > out.numbers.last)) out.tag = {col, 0};
-        if (out.tag.column == 0) out.report.push_back("Метка: нет.");
+            if (named(col, NameKind::Bonus) && (col < out.numbers.first || col > out.numbers.last))
+                out.tag = {col, 0};
+        if (out.tag.column == 0)
+            out.report.push_back("Метка: нет.");
         else if (out.tag.item > 0)
-            out.report.push_back("Метка: " + columnsLabel(t, out.tag.column, out.tag.column) + ", число " +
-                                 std::to_string(out.tag.item) + ".");
-        else out.report.push_back("Метка: " + columnsLabel(t, out.tag.column, out.tag.column) + ".");
+            out.report.push_back("Метка: " + columnsLabel(t, out.tag.column, out.tag.column) +
+                                 ", число " + std::to_string(out.tag.item) + ".");
+        else
+            out.report.push_back("Метка: " + columnsLabel(t, out.tag.column, out.tag.column) + ".");
     }
 
     void findOrder() {
         const auto free = [&](int col) {
-            return (col < out.numbers.first || col > out.numbers.last) && !(col == out.tag.column && out.tag.item == 0);
+            return (col < out.numbers.first || col > out.numbers.last) &&
+                   !(col == out.tag.column && out.tag.item == 0);
         };
         // A column named as the draw number first, then one that counts.
         for (const bool byName : {true, false})
@@ -285,13 +308,18 @@ std::vector<std::string_view> items(std::string_view cell) {
 }
 
 std::string columnsLabel(const SourceTable& t, int first, int last) {
-    std::string label = first == last ? "столбец " + std::to_string(first)
-                                      : "столбцы " + std::to_string(first) + "–" + std::to_string(last);
+    std::string label = first == last
+                            ? "столбец " + std::to_string(first)
+                            : "столбцы " + std::to_string(first) + "–" + std::to_string(last);
     // Names as the file has them, which need not be UTF-8, nor short.
-    const auto shown = [&](int column) { return toValidUtf8(std::string_view(headerName(t, column)).substr(0, 40)); };
+    const auto shown = [&](int column) {
+        return toValidUtf8(std::string_view(headerName(t, column)).substr(0, 40));
+    };
     const std::string a = shown(first), b = shown(last);
-    if (first == last && !a.empty()) label += " («" + a + "»)";
-    else if (first != last && !a.empty() && !b.empty()) label += " («" + a + "» … «" + b + "»)";
+    if (first == last && !a.empty())
+        label += " («" + a + "»)";
+    else if (first != last && !a.empty() && !b.empty())
+        label += " («" + a + "» … «" + b + "»)";
     return label;
 }
 

@@ -33,9 +33,12 @@ std::vector<std::string> splitCells(std::string_view line, char delimiter) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quoted) {
-            if (c != '"') cell += c;
-            else if (i + 1 < line.size() && line[i + 1] == '"') cell += line[++i];
-            else quoted = false;
+            if (c != '"')
+                cell += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                cell += line[++i];
+            else
+                quoted = false;
         } else if (c == '"' && trimmed(cell).empty()) {
             quoted = true;
             cell.clear();
@@ -55,8 +58,10 @@ int delimiterCount(std::string_view line, char d) {
     int count = 0;
     bool quoted = false;
     for (char c : line) {
-        if (c == '"') quoted = !quoted;
-        else if (c == d && !quoted) ++count;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == d && !quoted)
+            ++count;
     }
     return count;
 }
@@ -85,7 +90,9 @@ char guessDelimiter(const std::vector<std::string_view>& lines) {
 // Names of columns may end in a digit ("Ball 1"), values start with one
 // (a number, a date, "02 14 19 30").
 bool holdsValues(const std::vector<std::string>& cells) {
-    return std::any_of(cells.begin(), cells.end(), [](const std::string& c) { return !c.empty() && c[0] >= '0' && c[0] <= '9'; });
+    return std::any_of(cells.begin(), cells.end(), [](const std::string& c) {
+        return !c.empty() && c[0] >= '0' && c[0] <= '9';
+    });
 }
 
 }  // namespace
@@ -133,7 +140,9 @@ SourceTable parseSourceTable(std::string_view text, std::optional<char> delimite
         if (trimmed(line).empty()) continue;
         lines.push_back({number, line});
         // Lines of values tell the delimiter; a title above the header may have none.
-        if (filled.size() < 20 && line.find_first_of("0123456789") == line.find_first_not_of(" \t\"")) filled.push_back(line);
+        if (filled.size() < 20 &&
+            line.find_first_of("0123456789") == line.find_first_not_of(" \t\""))
+            filled.push_back(line);
     }
 
     SourceTable table;
@@ -148,7 +157,8 @@ SourceTable parseSourceTable(std::string_view text, std::optional<char> delimite
         if (l.text.size() > kQuotedLineBytes) row.text += "…";
         row.cells = splitCells(l.text, table.delimiter);
         // A line of empty cells (";;;;") is as blank as an empty one.
-        if (std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); }))
+        if (std::all_of(row.cells.begin(), row.cells.end(),
+                        [](const std::string& c) { return c.empty(); }))
             continue;
         if (!inData && !holdsValues(row.cells)) {
             if (table.header) ++table.skippedTitleLines;
@@ -166,9 +176,12 @@ namespace {
 std::string reason(int err) {
     switch (err) {
         case EACCES:
-        case EPERM: return "нет прав на чтение";
-        case EISDIR: return "это папка";
-        default: return "ошибка системы " + std::to_string(err);
+        case EPERM:
+            return "нет прав на чтение";
+        case EISDIR:
+            return "это папка";
+        default:
+            return "ошибка системы " + std::to_string(err);
     }
 }
 
@@ -184,7 +197,8 @@ std::string readSourceFile(const std::string& path) {
     // A pipe or a device could keep the reader waiting for ever.
     if (!S_ISREG(info.st_mode)) throw AppError(shown + " — не обычный файл.");
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxSourceBytes)
-        throw AppError("Файл " + shown + " слишком велик: файл результатов лотереи занимает несколько мегабайт.");
+        throw AppError("Файл " + shown +
+                       " слишком велик: файл результатов лотереи занимает несколько мегабайт.");
 
     std::ifstream in(path, std::ios::binary);
     if (!in) throw AppError("Не удалось открыть файл " + shown + ": " + reason(errno) + ".");

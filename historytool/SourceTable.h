@@ -15,10 +15,10 @@ struct SourceRow {
 };
 
 struct SourceTable {
-    char delimiter = ',';            // '\0': no delimiter, a line is one cell
-    std::optional<SourceRow> header; // column names, when the file has them
-    int skippedTitleLines = 0;       // text lines above the header
-    std::vector<SourceRow> rows;     // data rows; blank lines are left out
+    char delimiter = ',';             // '\0': no delimiter, a line is one cell
+    std::optional<SourceRow> header;  // column names, when the file has them
+    int skippedTitleLines = 0;        // text lines above the header
+    std::vector<SourceRow> rows;      // data rows; blank lines are left out
 };
 
 // The delimiter names the user can give: "," ";" "tab" "|" or any single

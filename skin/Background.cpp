@@ -4,11 +4,15 @@ namespace trimel::skin {
 
 namespace {
 
-int floorDiv256(int v) { return v >= 0 ? v / 256 : -((-v + 255) / 256); }
+int floorDiv256(int v) {
+    return v >= 0 ? v / 256 : -((-v + 255) / 256);
+}
 
 }  // namespace
 
-int mixChannel(int c, int x, int g) { return c + floorDiv256(g * (x - c)); }
+int mixChannel(int c, int x, int g) {
+    return c + floorDiv256(g * (x - c));
+}
 
 void composeBackground(Image24& image, const std::vector<TsGradientBand>& bands, TPercent percent,
                        TColor plain) {

@@ -11,16 +11,23 @@ namespace {
 
 enum Side { Bottom, Right, Top, Left };  // in the order a tie is settled
 
-bool isRaised(TsControlBevel k) { return k == TsControlBevel::cbRaisedSoft || k == TsControlBevel::cbRaisedHard; }
-bool isSoft(TsControlBevel k) { return k == TsControlBevel::cbRaisedSoft || k == TsControlBevel::cbLoweredSoft; }
+bool isRaised(TsControlBevel k) {
+    return k == TsControlBevel::cbRaisedSoft || k == TsControlBevel::cbRaisedHard;
+}
+bool isSoft(TsControlBevel k) {
+    return k == TsControlBevel::cbRaisedSoft || k == TsControlBevel::cbLoweredSoft;
+}
 
 }  // namespace
 
 TsControlBevel pressedBevel(TsControlBevel kind) {
     switch (kind) {
-        case TsControlBevel::cbRaisedSoft: return TsControlBevel::cbLoweredSoft;
-        case TsControlBevel::cbRaisedHard: return TsControlBevel::cbLoweredHard;
-        default: return kind;
+        case TsControlBevel::cbRaisedSoft:
+            return TsControlBevel::cbLoweredSoft;
+        case TsControlBevel::cbRaisedHard:
+            return TsControlBevel::cbLoweredHard;
+        default:
+            return kind;
     }
 }
 

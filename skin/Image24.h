@@ -19,12 +19,14 @@ inline Rgb rgbOf(TColor c) {
             static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
 
-inline TColor colorOf(Rgb c) { return TColor{c.r} | TColor{c.g} << 8 | TColor{c.b} << 16; }
+inline TColor colorOf(Rgb c) {
+    return TColor{c.r} | TColor{c.g} << 8 | TColor{c.b} << 16;
+}
 
 // An off-screen 24-bit image: rows of R, G, B bytes, each row padded to a
 // multiple of four bytes so that the toolkit can draw it as it stands.
 class Image24 {
-public:
+  public:
     Image24() = default;
     Image24(int width, int height) { resize(width, height); }
 
@@ -36,7 +38,9 @@ public:
     std::size_t stride() const { return stride_; }
 
     std::uint8_t* row(int y) { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
-    const std::uint8_t* row(int y) const { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
+    const std::uint8_t* row(int y) const {
+        return bytes_.data() + static_cast<std::size_t>(y) * stride_;
+    }
     std::uint8_t* bits() { return bytes_.data(); }
     const std::uint8_t* bits() const { return bytes_.data(); }
 
@@ -57,7 +61,7 @@ public:
     // columns left of the moved picture keep what they held.
     void shiftDownRight(int by);
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::size_t stride_ = 0;

@@ -8,7 +8,7 @@
 namespace trimel::skin {
 
 class TsFading : public TsStylePart {
-public:
+  public:
     using TsStylePart::TsStylePart;
     bool Enabled() const { return enabled_; }
     void setEnabled(bool v) { assign(enabled_, v); }
@@ -19,7 +19,7 @@ public:
     std::uint8_t IntervalOut() const { return intervalOut_; }
     void setIntervalOut(std::uint8_t v) { assign(intervalOut_, v); }
 
-private:
+  private:
     bool enabled_ = true;
     std::uint8_t iterations_ = 7;
     std::uint8_t intervalIn_ = 10;
@@ -36,7 +36,7 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 using TFontStyles = unsigned;
 
 class TsHotPainting : public TsPaintingBase {
-public:
+  public:
     explicit TsHotPainting(TsGenStyle& owner) : TsPaintingBase(owner, 13612943) {}
     TColor FontColor() const { return fontColor_; }
     void setFontColor(TColor v) { assign(fontColor_, v); }
@@ -46,7 +46,7 @@ public:
     int BevelWidth() const { return bevelWidth_; }
     void setBevelWidth(int v) { assign(bevelWidth_, v); }
 
-private:
+  private:
     TColor fontColor_ = 0;
     TFontStyles fontStyle_ = 0;
     int bevelWidth_ = 5;
@@ -57,7 +57,8 @@ struct TsHotBackground : TsBackground {
 };
 
 struct TsHotStyle {
-    explicit TsHotStyle(TsGenStyle& owner) : HotPainting(owner), HotBackground(owner), HotEffects(owner) {}
+    explicit TsHotStyle(TsGenStyle& owner)
+        : HotPainting(owner), HotBackground(owner), HotEffects(owner) {}
     TsHotPainting HotPainting;
     TsHotBackground HotBackground;
     TsActiveEffects HotEffects;

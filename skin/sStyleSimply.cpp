@@ -42,6 +42,8 @@ void TsBGGradient::setData(std::string_view text) {
     owner_.changed();
 }
 
-void TsBGGradient::setPercent(TPercent v) { assign(percent_, std::clamp(v, 0, 100)); }
+void TsBGGradient::setPercent(TPercent v) {
+    assign(percent_, std::clamp(v, 0, 100));
+}
 
 }  // namespace trimel::skin

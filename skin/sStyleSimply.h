@@ -20,26 +20,26 @@ class TsGenStyle;
 // A part of a style; every change of its properties is reported to the
 // style that owns it.
 class TsStylePart {
-public:
+  public:
     explicit TsStylePart(TsGenStyle& owner) : owner_(owner) {}
     TsStylePart(const TsStylePart&) = delete;
     TsStylePart& operator=(const TsStylePart&) = delete;
 
-protected:
+  protected:
     template <class T>
     void assign(T& field, const T& value);
     TsGenStyle& owner_;
 };
 
 class TsShadow : public TsStylePart {
-public:
+  public:
     using TsStylePart::TsStylePart;
     bool Enabled() const { return enabled_; }
     void setEnabled(bool v) { assign(enabled_, v); }
     bool DontUse() const { return dontUse_; }
     void setDontUse(bool v) { assign(dontUse_, v); }
 
-private:
+  private:
     bool enabled_ = false;
     bool dontUse_ = true;
 };
@@ -50,7 +50,7 @@ struct TsEffects {
 };
 
 class TsGenStyle {
-public:
+  public:
     explicit TsGenStyle(std::function<void()> onChange = {}) : onChange_(std::move(onChange)) {}
     virtual ~TsGenStyle() = default;
     TsGenStyle(const TsGenStyle&) = delete;
@@ -70,7 +70,7 @@ public:
         if (onChange_) onChange_();
     }
 
-private:
+  private:
     std::function<void()> onChange_;
     bool softControl_ = true;
     int groupIndex_ = 0;
@@ -85,7 +85,7 @@ void TsStylePart::assign(T& field, const T& value) {
 
 // What the normal and the hot painting share.
 class TsPaintingBase : public TsStylePart {
-public:
+  public:
     TsPaintingBase(TsGenStyle& owner, TColor color) : TsStylePart(owner), color_(color) {}
     TColor Color() const { return color_; }
     void setColor(TColor v) { assign(color_, v); }
@@ -96,25 +96,25 @@ public:
     TsControlBevel Bevel() const { return bevel_; }
     void setBevel(TsControlBevel v) { assign(bevel_, v); }
 
-private:
+  private:
     TColor color_;
     TsControlBevel bevel_ = TsControlBevel::cbRaisedSoft;
 };
 
 class TsPainting : public TsPaintingBase {
-public:
+  public:
     explicit TsPainting(TsGenStyle& owner) : TsPaintingBase(owner, 13288119) {}
     // Setting a colour stops taking the parent's.
     void setColor(TColor v);
     bool ParentColor() const { return parentColor_; }
     void setParentColor(bool v) { assign(parentColor_, v); }
 
-private:
+  private:
     bool parentColor_ = true;
 };
 
 class TsBGGradient : public TsStylePart {
-public:
+  public:
     static constexpr std::size_t kMaxData = 255;
 
     using TsStylePart::TsStylePart;
@@ -127,7 +127,7 @@ public:
     void setPercent(TPercent v);  // clamped to 0..100
     const std::vector<TsGradientBand>& Items() const { return items_; }
 
-private:
+  private:
     std::string data_;
     TPercent percent_ = 70;
     std::vector<TsGradientBand> items_;
@@ -140,13 +140,13 @@ struct TsBackground {
 };
 
 class TsPaintStyle : public TsGenStyle {
-public:
+  public:
     using TsGenStyle::TsGenStyle;
     TsPainting Painting{*this};
 };
 
 class TsPassiveBGStyle : public TsPaintStyle {
-public:
+  public:
     using TsPaintStyle::TsPaintStyle;
     TsBackground Background{*this};
 };

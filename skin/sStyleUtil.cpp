@@ -2,7 +2,8 @@
 
 namespace trimel::skin {
 
-void paintLookBackground(const TsActiveBGStyle& style, LookState look, TColor parentColor, Image24& image) {
+void paintLookBackground(const TsActiveBGStyle& style, LookState look, TColor parentColor,
+                         Image24& image) {
     if (look.hot) {
         const TsBGGradient& g = style.HotStyle.HotBackground.Gradient;
         composeBackground(image, g.Items(), g.Percent(), style.HotStyle.HotPainting.Color());
@@ -24,7 +25,8 @@ void paintLookEdge(const TsActiveBGStyle& style, LookState look, int bevelWidth,
     } else if (look.pressed) {
         kind = pressedBevel(kind);
     }
-    drawEdge(image, kind, edgeWidth(width * look.scale, image.width(), image.height()), style.SoftControl());
+    drawEdge(image, kind, edgeWidth(width * look.scale, image.width(), image.height()),
+             style.SoftControl());
 }
 
 }  // namespace trimel::skin

@@ -8,13 +8,15 @@
 namespace trimel::skin {
 
 class TsActiveBGStyle : public TsPassiveBGStyle {
-public:
+  public:
     using TsPassiveBGStyle::TsPassiveBGStyle;
     TsHotStyle HotStyle{*this};
     Image24 image;  // the style image: the look the control shows
 
     // Whether a look changes at all between its two states by fading.
-    bool fades() const { return HotStyle.HotEffects.Fading.Enabled() && HotStyle.HotEffects.Fading.Iterations() > 0; }
+    bool fades() const {
+        return HotStyle.HotEffects.Fading.Enabled() && HotStyle.HotEffects.Fading.Iterations() > 0;
+    }
 };
 
 // Which look, and in what state, is drawn.
@@ -27,7 +29,8 @@ struct LookState {
 // Fills `image` with a look's background; `parentColor` stands in for the
 // plain colour of a normal look that takes its parent's. A pressed hot
 // background sits one control pixel lower and further right.
-void paintLookBackground(const TsActiveBGStyle& style, LookState look, TColor parentColor, Image24& image);
+void paintLookBackground(const TsActiveBGStyle& style, LookState look, TColor parentColor,
+                         Image24& image);
 
 // Draws a look's edge over `image`; `bevelWidth` is the control's own
 // width for the normal look.

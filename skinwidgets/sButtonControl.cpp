@@ -16,8 +16,8 @@ namespace trimel::skin {
 namespace {
 
 QImage wrap(Image24& image) {
-    return QImage(image.bits(), image.width(), image.height(), static_cast<qsizetype>(image.stride()),
-                  QImage::Format_RGB888);
+    return QImage(image.bits(), image.width(), image.height(),
+                  static_cast<qsizetype>(image.stride()), QImage::Format_RGB888);
 }
 
 QColor qColor(TColor c) {
@@ -25,7 +25,10 @@ QColor qColor(TColor c) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-TColor tColor(const QColor& c) { return colorOf({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())}); }
+TColor tColor(const QColor& c) {
+    return colorOf({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                    static_cast<std::uint8_t>(c.blue())});
+}
 
 QFont withStyle(QFont font, TFontStyles styles) {
     font.setBold(styles & fsBold);
@@ -74,7 +77,9 @@ bool TsButtonControl::isHot() const {
     return defaultLook() || (isEnabled() && (isDown() || hasFocus() || over_));
 }
 
-int TsButtonControl::scale() const { return std::max(1, static_cast<int>(std::lround(devicePixelRatioF()))); }
+int TsButtonControl::scale() const {
+    return std::max(1, static_cast<int>(std::lround(devicePixelRatioF())));
+}
 
 void TsButtonControl::invalidate() {
     stopFade();
@@ -90,14 +95,16 @@ void TsButtonControl::stopFade() {
 
 QSize TsButtonControl::deviceSize() const {
     const double dpr = devicePixelRatioF();
-    return {static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr))};
+    return {static_cast<int>(std::lround(width() * dpr)),
+            static_cast<int>(std::lround(height() * dpr))};
 }
 
 void TsButtonControl::drawLook(Image24& into) {
     into.resize(deviceSize().width(), deviceSize().height());
     const LookState look{isHot(), isDown(), scale()};
     const QWidget* parent = parentWidget();
-    paintLookBackground(style_, look, tColor((parent ? parent : this)->palette().color(QPalette::Window)), into);
+    paintLookBackground(style_, look,
+                        tColor((parent ? parent : this)->palette().color(QPalette::Window)), into);
     if (showCaption_) drawCaption(into, look.hot);
     paintLookEdge(style_, look, bevelWidth_, into);
     drawnCaption_ = text();
@@ -164,7 +171,8 @@ void TsButtonControl::pointerMoved(bool over) {
 }
 
 void TsButtonControl::fadeTick() {
-    if (destroying_ || QCoreApplication::closingDown()) timer_.direction = TFadeTimer::Direction::None;
+    if (destroying_ || QCoreApplication::closingDown())
+        timer_.direction = TFadeTimer::Direction::None;
     const int iterations = style_.HotStyle.HotEffects.Fading.Iterations();
     if (step_ > iterations || step_ < 0) {
         step_ += step_ > iterations ? -1 : 1;
@@ -218,9 +226,13 @@ void TsButtonControl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();  // the button stays pressed until the release
 }
 
-void TsButtonControl::enterEvent(QEnterEvent*) { pointerMoved(true); }
+void TsButtonControl::enterEvent(QEnterEvent*) {
+    pointerMoved(true);
+}
 
-void TsButtonControl::leaveEvent(QEvent*) { pointerMoved(false); }
+void TsButtonControl::leaveEvent(QEvent*) {
+    pointerMoved(false);
+}
 
 void TsButtonControl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
@@ -280,7 +292,8 @@ bool TsButtonControl::event(QEvent* event) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
         if (isEnabled() && !shortcut->isAmbiguous() && !shortcut->key().isEmpty()) {
             setFocus(Qt::ShortcutFocusReason);
-            pressByKey(shortcut->key()[static_cast<uint>(shortcut->key().count() - 1)].key(), false);
+            pressByKey(shortcut->key()[static_cast<uint>(shortcut->key().count() - 1)].key(),
+                       false);
         }
         return true;
     }
@@ -313,7 +326,8 @@ void TsButtonControl::resizeEvent(QResizeEvent* event) {
     dirty_ = true;
     // A fade's images must have the new size; the toolkit also repeats
     // the old size to a hidden button, which changes nothing.
-    if (style_.image.width() != deviceSize().width() || style_.image.height() != deviceSize().height())
+    if (style_.image.width() != deviceSize().width() ||
+        style_.image.height() != deviceSize().height())
         stopFade();
 }
 
@@ -336,6 +350,8 @@ void TsButtonControl::updateRegion() {
     setMask(region);
 }
 
-bool TsButtonControl::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool TsButtonControl::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 }  // namespace trimel::skin

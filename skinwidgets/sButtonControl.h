@@ -13,7 +13,7 @@ class TsButtonControl;
 // it holds.
 class TFadeTimer : public QTimer {
     Q_OBJECT
-public:
+  public:
     enum class Direction { None, In, Out };
     explicit TFadeTimer(TsButtonControl& button);
 
@@ -28,7 +28,7 @@ public:
 // setEnabled).
 class TsButtonControl : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit TsButtonControl(QWidget* parent = nullptr);
     ~TsButtonControl() override;
 
@@ -53,7 +53,7 @@ public:
     // The look as last drawn, at device pixels.
     const Image24& styleImage() const { return style_.image; }
 
-protected:
+  protected:
     // Whether the button is its window's default button now.
     virtual bool defaultLook() const { return false; }
     // Shows the button pressed from the keyboard; `clickNow` raises the
@@ -81,7 +81,7 @@ protected:
     bool event(QEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
-private:
+  private:
     void drawLook(Image24& into);
     void drawCaption(Image24& into, bool hot);
     void pointerMoved(bool over);

@@ -15,7 +15,9 @@ TsButton::TsButton(QWidget* parent) : TsButtonControl(parent) {
 }
 
 // The focus leaves a button while the widget below it is taken down.
-TsButton::~TsButton() { disconnect(focusWatch_); }
+TsButton::~TsButton() {
+    disconnect(focusWatch_);
+}
 
 void TsButton::setCancel(bool v) {
     cancel_ = v;
@@ -34,7 +36,9 @@ bool TsButton::otherButtonFocused() const {
     return focus != this && qobject_cast<const TsButtonControl*>(focus) != nullptr;
 }
 
-bool TsButton::defaultLook() const { return default_ && !otherButtonFocused(); }
+bool TsButton::defaultLook() const {
+    return default_ && !otherButtonFocused();
+}
 
 void TsButton::watchWindowKeys() {
     // Keys that no control takes reach the window; installing again only

@@ -9,7 +9,7 @@ namespace trimel::skin {
 // button has the focus, Esc a cancel button.
 class TsButton : public TsButtonControl {
     Q_OBJECT
-public:
+  public:
     explicit TsButton(QWidget* parent = nullptr);
     ~TsButton() override;
 
@@ -22,12 +22,12 @@ public:
     int ModalResult() const { return modalResult_; }
     void setModalResult(int v) { modalResult_ = v; }
 
-protected:
+  protected:
     bool defaultLook() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool otherButtonFocused() const;
     void watchWindowKeys();
 

@@ -14,7 +14,7 @@
 // right stays permitted, so it comes back when the guard goes. Only the
 // calling thread is affected.
 class Unreadable {
-public:
+  public:
     explicit Unreadable(const std::string& path) {
         ::chmod(path.c_str(), 0);
         header_.version = _LINUX_CAPABILITY_VERSION_3;
@@ -36,7 +36,7 @@ public:
     // False where the system still lets the file be read.
     bool holds() const { return holds_; }
 
-private:
+  private:
     __user_cap_header_struct header_{};
     __user_cap_data_struct saved_[2]{};
     bool dropped_ = false;

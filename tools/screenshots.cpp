@@ -46,10 +46,11 @@ void settle() {
 bool shoot(QWidget* window, const QString& file) {
     settle();
     const QRect r = window->frameGeometry();
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-    const int rc = QProcess::execute(QStringLiteral("import"),
-                                     {QStringLiteral("-window"), QStringLiteral("root"),
-                                      QStringLiteral("-crop"), crop, file});
+    const QString crop =
+        QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    const int rc = QProcess::execute(
+        QStringLiteral("import"),
+        {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop, file});
     std::printf("%s %s rc=%d\n", qPrintable(file), qPrintable(crop), rc);
     return rc == 0;
 }
@@ -82,8 +83,11 @@ bool zoom(QWidget* button, const QString& file) {
     settle();
     const QPoint at = button->mapToGlobal(QPoint(-1, -1));
     const QImage shot =
-        button->screen()->grabWindow(0, at.x(), at.y(), button->width() + 2, button->height() + 2).toImage();
-    const bool ok = shot.scaled(shot.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(file);
+        button->screen()
+            ->grabWindow(0, at.x(), at.y(), button->width() + 2, button->height() + 2)
+            .toImage();
+    const bool ok =
+        shot.scaled(shot.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(file);
     std::printf("%s ok=%d\n", qPrintable(file), ok);
     return ok;
 }
@@ -91,13 +95,14 @@ bool zoom(QWidget* button, const QString& file) {
 void clickItem(QListWidget* list, int row) {
     if (row < 0 || row >= list->count()) return;
     list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
 }
 
 // The row of the list's wheel with the most numbers, at most `most`, other
 // than wheel `except`; -1 when there is none.
-int largestWheelRow(const Program& program, QListWidget* list, std::int32_t most, std::int32_t except,
-                    std::int32_t& numbers) {
+int largestWheelRow(const Program& program, QListWidget* list, std::int32_t most,
+                    std::int32_t except, std::int32_t& numbers) {
     int best = -1;
     numbers = 0;
     for (int row = 0; row < list->count(); ++row) {
@@ -156,7 +161,9 @@ int main(int argc, char** argv) {
         file.write("06 45\n0157  031119273544 07\n0158  06121824307  12\n");
     }
     chosen = bad;
-    ok = shootMessage([&] { main->sButton1->click(); }, out + QStringLiteral("message-error.png")) && ok;
+    ok =
+        shootMessage([&] { main->sButton1->click(); }, out + QStringLiteral("message-error.png")) &&
+        ok;
 
     chosen = history;
     main->sButton1->click();
@@ -179,7 +186,9 @@ int main(int argc, char** argv) {
     sys->activateWindow();
     settle();
     // "Выбрать" before any wheel is chosen.
-    ok = shootMessage([&] { sys->sButton1->click(); }, out + QStringLiteral("message-notice.png")) && ok;
+    ok =
+        shootMessage([&] { sys->sButton1->click(); }, out + QStringLiteral("message-notice.png")) &&
+        ok;
 
     // Wheels of guarantee 3 for two halves of the range: the largest on at
     // most half of the numbers, and the largest on what is left.
@@ -237,7 +246,8 @@ int main(int argc, char** argv) {
     settle();
     const QString size1 = main->LabeledEdit1->text();
     main->LabeledEdit1->setText(QString::number(n));
-    ok = shootMessage([&] { main->sButton4->click(); }, out + QStringLiteral("message-sum.png")) && ok;
+    ok = shootMessage([&] { main->sButton4->click(); }, out + QStringLiteral("message-sum.png")) &&
+         ok;
     main->LabeledEdit1->setText(size1);
     return ok ? 0 : 1;
 }

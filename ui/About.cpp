@@ -24,8 +24,8 @@ TForm40::TForm40(Program& program) : QWidget(nullptr), program_(program) {
     setFixedSize(290, 200);
     move(456, 142);
 
-    auto makeLabel = [this](const char* name, const QString& text, const QRect& at, const QFont& font,
-                            const char* colour) {
+    auto makeLabel = [this](const char* name, const QString& text, const QRect& at,
+                            const QFont& font, const char* colour) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
         l->setFont(font);
@@ -37,8 +37,8 @@ TForm40::TForm40(Program& program) : QWidget(nullptr), program_(program) {
     };
     makeLabel("Label8", QStringLiteral("Автор: разработчики Тримеля"), QRect(40, 8, 209, 16),
               pixelFont(kSansSerif, 13), "rgb(255, 0, 0)");
-    makeLabel("Label1", QStringLiteral("Программа прогноза частей диапазона"), QRect(5, 26, 266, 17),
-              pixelFont(kArial, 15), "black");
+    makeLabel("Label1", QStringLiteral("Программа прогноза частей диапазона"),
+              QRect(5, 26, 266, 17), pixelFont(kArial, 15), "black");
     makeLabel("Label2", QStringLiteral("Редакция программы от 02.2004г."), QRect(40, 46, 195, 15),
               pixelFont(kArial, 12), "black");
     makeLabel("Label3", QStringLiteral("Свежую версию этой программы Вы всегда"),
@@ -85,6 +85,8 @@ void TForm40::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm40::Label7Click() { program_.openUrl(program_.guideUrl()); }
+void TForm40::Label7Click() {
+    program_.openUrl(program_.guideUrl());
+}
 
 }  // namespace trimel::ui

@@ -13,7 +13,7 @@ class Program;
 // and closing it emit closed(), on which its owner enables it again.
 class TForm40 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm40(Program& program);
 
     ClickLabel* Label7 = nullptr;  // the user guide link
@@ -22,13 +22,13 @@ public:
     // Shows the window above `owner` (which the caller has disabled).
     void showOver(QWidget* owner);
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose
 
-private:
+  private:
     void sButton1Click();
     void Label7Click();
 

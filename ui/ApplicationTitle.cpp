@@ -7,9 +7,12 @@ namespace {
 // Lower case for ASCII and the Russian alphabet, the letters a title can
 // hold here; other characters are kept.
 void appendLower(std::string& out, char32_t c) {
-    if (c >= U'A' && c <= U'Z') c += 32;
-    else if (c >= U'А' && c <= U'Я') c += 32;
-    else if (c == U'Ё') c = U'ё';
+    if (c >= U'A' && c <= U'Z')
+        c += 32;
+    else if (c >= U'А' && c <= U'Я')
+        c += 32;
+    else if (c == U'Ё')
+        c = U'ё';
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -35,7 +38,11 @@ std::string applicationTitle(const std::string& executablePath) {
     bool first = true;
     for (std::size_t i = 0; i < name.size();) {
         const auto b = static_cast<unsigned char>(name[i]);
-        std::size_t len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+        std::size_t len = b < 0x80         ? 1
+                          : (b >> 5) == 6  ? 2
+                          : (b >> 4) == 14 ? 3
+                          : (b >> 3) == 30 ? 4
+                                           : 1;
         if (i + len > name.size()) len = 1;
         if (first || len > 3 || (len == 1 && b >= 0x80)) {
             out.append(name, i, len);

@@ -17,9 +17,9 @@ constexpr skin::TColor kWhite = 0xFFFFFF;
 void useProgramStyle(skin::TsButton& button) {
     skin::TsActiveBGStyle& style = button.sStyle();
     const QColor sky = skyBlue();
-    style.Painting.setColor(skin::colorOf({static_cast<std::uint8_t>(sky.red()),
-                                           static_cast<std::uint8_t>(sky.green()),
-                                           static_cast<std::uint8_t>(sky.blue())}));
+    style.Painting.setColor(
+        skin::colorOf({static_cast<std::uint8_t>(sky.red()), static_cast<std::uint8_t>(sky.green()),
+                       static_cast<std::uint8_t>(sky.blue())}));
     style.Background.Gradient.setData(kNormalGradient);
     style.HotStyle.HotBackground.Gradient.setData(kHotGradient);
     style.HotStyle.HotPainting.setFontColor(kWhite);

@@ -8,9 +8,9 @@
 namespace trimel::ui {
 
 struct ButtonSetup {
-    QString name;     // objectName
+    QString name;  // objectName
     QString caption;
-    QString hint;     // empty: no hint
+    QString hint;  // empty: no hint
     QRect geometry;
     int fontPixels = 12;
     bool bold = false;

@@ -21,7 +21,9 @@ TextGridModel::TextGridModel(const TextGrid& grid, QObject* parent)
       rows_(std::max(0, grid.rowCount() - rowOffset())),
       cols_(std::max(0, grid.colCount() - colOffset())) {}
 
-int TextGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int TextGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
 
 int TextGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols_;
@@ -134,8 +136,10 @@ QString GridView::shownCell(int col, int row) const {
     const bool fixedCol = model_->hasHeaderColumn();
     const int r = row - (fixedRow ? 1 : 0);
     const int c = col - (fixedCol ? 1 : 0);
-    if (fixedRow && row == 0) return model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    if (fixedCol && col == 0) return model_->headerData(r, Qt::Vertical, Qt::DisplayRole).toString();
+    if (fixedRow && row == 0)
+        return model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    if (fixedCol && col == 0)
+        return model_->headerData(r, Qt::Vertical, Qt::DisplayRole).toString();
     return model_->index(r, c).data().toString();
 }
 

@@ -15,7 +15,7 @@ namespace trimel::ui {
 // Nothing is copied: the grid is read as it is painted.
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit TextGridModel(const TextGrid& grid, QObject* parent = nullptr);
 
     const TextGrid& grid() const { return grid_; }
@@ -31,7 +31,7 @@ public:
     // Tells the views when the grid was written since the last call.
     void sync();
 
-private:
+  private:
     int rowOffset() const { return hasHeaderRow() ? 1 : 0; }
     int colOffset() const { return hasHeaderColumn() ? 1 : 0; }
 
@@ -46,7 +46,7 @@ private:
 // copied with Ctrl+C as tab-separated lines.
 class GridView : public QTableView {
     Q_OBJECT
-public:
+  public:
     GridView(const TextGrid& grid, int rowHeight, QColor fixedColour, QWidget* parent = nullptr);
 
     TextGridModel* gridModel() const { return model_; }
@@ -64,10 +64,10 @@ public:
     // The selected cells as tab-separated lines over their bounding box.
     QString selectionText() const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     TextGridModel* model_;
     int rowHeight_;
 };

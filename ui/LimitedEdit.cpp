@@ -31,7 +31,7 @@ QString limitTyping(const QString& before, const QString& after, int limit, int&
 }
 
 class TypingValidator : public QValidator {
-public:
+  public:
     explicit TypingValidator(LimitedEdit* edit) : QValidator(edit), edit_(edit) {}
     State validate(QString& input, int& pos) const override {
         if (edit_->programWrite_) return Acceptable;
@@ -44,7 +44,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     LimitedEdit* edit_;
 };
 

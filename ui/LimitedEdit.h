@@ -18,7 +18,7 @@ QString limitTyping(const QString& before, const QString& after, int limit, int&
 // only: text the program writes with setText() is never cut.
 class LimitedEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit LimitedEdit(QWidget* parent = nullptr);
 
     int typingLimit() const { return limit_; }
@@ -27,7 +27,7 @@ public:
     // Hides QLineEdit::setText so the program's own writes bypass the limit.
     void setText(const QString& text);
 
-private:
+  private:
     friend class TypingValidator;
     int limit_ = 0;
     bool programWrite_ = false;

@@ -18,7 +18,8 @@ void installFontSubstitutes() {
 
 bool installQtTexts() {
     auto* texts = new QTranslator(QCoreApplication::instance());
-    if (texts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+    if (texts->load(QStringLiteral("qtbase_ru"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(texts))
         return true;
     delete texts;

@@ -23,7 +23,9 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false);
 inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 inline const QString kArial = QStringLiteral("Arial");
 
-inline QColor skyBlue() { return QColor(166, 202, 240); }
+inline QColor skyBlue() {
+    return QColor(166, 202, 240);
+}
 
 // The look every window shares: the window font at the given character
 // height over a sky-blue background.

@@ -44,11 +44,12 @@ Program::~Program() = default;
 QUrl Program::guideUrl() const {
     // Installed: in the data folder, found from the program's own folder.
     // Run from a build folder: docs/ beside it, which links to the sources'.
-    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                        : QFileInfo(QString::fromStdString(executablePath_)).absolutePath();
+    const QString appDir = QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath()
+                               : QFileInfo(QString::fromStdString(executablePath_)).absolutePath();
     const QString installed = appDir + QStringLiteral("/" TRIMEL_GUIDE_FROM_PROGRAM "/index.html");
-    const QString path =
-        QDir::cleanPath(QFile::exists(installed) ? installed : appDir + QStringLiteral("/docs/index.html"));
+    const QString path = QDir::cleanPath(
+        QFile::exists(installed) ? installed : appDir + QStringLiteral("/docs/index.html"));
     return QUrl::fromLocalFile(path);
 }
 
@@ -67,10 +68,12 @@ void startUp(Program& program) {
     // The windows know only themselves: what one decides, the others are
     // told here.
     TForm1* main = program.form1_.get();
-    QObject::connect(program.form40_.get(), &TForm40::closed, main, [main] { main->setEnabled(true); });
+    QObject::connect(program.form40_.get(), &TForm40::closed, main,
+                     [main] { main->setEnabled(true); });
     QObject::connect(program.form4_.get(), &TForm4::wheelsChosen, main, &TForm1::showChosenSizes);
-    QObject::connect(program.form4_.get(), &TForm4::wheelsChosen, program.form2_.get(),
-                     [form = program.form2_.get()](int firstSize, int) { form->limitToPart(firstSize); });
+    QObject::connect(
+        program.form4_.get(), &TForm4::wheelsChosen, program.form2_.get(),
+        [form = program.form2_.get()](int firstSize, int) { form->limitToPart(firstSize); });
     program.form1_->show();
 }
 

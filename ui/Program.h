@@ -27,7 +27,7 @@ class TForm40;
 // writes, the engine, the reporter and the few services that touch the
 // desktop. Made once in main() and handed to every window by reference.
 class Program {
-public:
+  public:
     // `executablePath` gives the application's title (argv[0]).
     explicit Program(const std::string& executablePath);
     ~Program();
@@ -47,7 +47,8 @@ public:
     std::function<QString(QWidget* parent, const QString& caption)> chooseFile;
     // Asks the user for a file to save into, offering the name filters
     // given; an empty result means cancelled.
-    std::function<QString(QWidget* parent, const QString& caption, const QStringList& filters)> chooseSaveFile;
+    std::function<QString(QWidget* parent, const QString& caption, const QStringList& filters)>
+        chooseSaveFile;
     // Hands a link to the desktop without waiting; the result is ignored.
     std::function<void(const QUrl&)> openUrl;
     // The seed of a run started by "ИГРАТЬ!".
@@ -67,7 +68,7 @@ public:
     // The windows' objectNames in the order they were created.
     const QStringList& creationOrder() const { return creationOrder_; }
 
-private:
+  private:
     friend void startUp(Program&);
 
     std::string title_;

@@ -11,9 +11,13 @@ void Reporter::errorReport(const std::string& message) {
     show(Kind::ErrorReport, title_, errorReportText(message));
 }
 
-void Reporter::errorDialog(const std::string& message) { show(Kind::ErrorDialog, "Error", message); }
+void Reporter::errorDialog(const std::string& message) {
+    show(Kind::ErrorDialog, "Error", message);
+}
 
-void Reporter::notice(const std::string& message) { show(Kind::Notice, title_, message); }
+void Reporter::notice(const std::string& message) {
+    show(Kind::Notice, title_, message);
+}
 
 QString wrappableText(const QString& text) {
     constexpr int kLongestRun = 40;
@@ -35,8 +39,9 @@ QString wrappableText(const QString& text) {
 void Reporter::show(Kind kind, const std::string& caption, const std::string& text) {
     const QMessageBox::Icon icon =
         kind == Kind::Notice ? QMessageBox::Warning : QMessageBox::Critical;
-    QMessageBox box(icon, QString::fromStdString(caption), wrappableText(QString::fromStdString(text)),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, QString::fromStdString(caption),
+                    wrappableText(QString::fromStdString(text)), QMessageBox::Ok,
+                    QApplication::activeWindow());
     // Messages quote what files hold; never let that be taken for markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -13,7 +13,7 @@ namespace trimel::ui {
 // windows never open a message box themselves and tests can read what
 // would have been shown.
 class Reporter {
-public:
+  public:
     enum class Kind {
         ErrorReport,  // the default error report: stop icon, OK, the application's title
         ErrorDialog,  // the standard error dialog titled "Error"
@@ -31,11 +31,11 @@ public:
     void errorDialog(const std::string& message);
     void notice(const std::string& message);
 
-protected:
+  protected:
     // Shows a modal message box; tests override it to record instead.
     virtual void show(Kind kind, const std::string& caption, const std::string& text);
 
-private:
+  private:
     std::string title_;
 };
 

@@ -25,7 +25,8 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
     resize(386, 113);
     move(317, 268);
 
-    Label1 = new QLabel(QStringLiteral("Введите Ваши числа или просто нажмите кнопку \"Дальше\""), this);
+    Label1 =
+        new QLabel(QStringLiteral("Введите Ваши числа или просто нажмите кнопку \"Дальше\""), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(16, 16);
     Label1->adjustSize();
@@ -35,15 +36,16 @@ TForm2::TForm2(Program& program) : QWidget(nullptr), program_(program) {
     LabeledEdit1 = edit_.edit;
     LabeledEdit1->setTypingLimit(kInitialLimit);
 
-    sButton1 = makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Ввести числа"),
-                                 QStringLiteral("Ввести числа или закрыть окно"),
-                                 QRect(288, 80, 91, 25)});
+    sButton1 =
+        makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Ввести числа"),
+                          QStringLiteral("Ввести числа или закрыть окно"), QRect(288, 80, 91, 25)});
     connect(sButton1, &QAbstractButton::clicked, this, &TForm2::sButton1Click);
     setTabOrder(LabeledEdit1, sButton1);
 }
 
 void TForm2::limitToPart(int size) {
-    LabeledEdit1->setTypingLimit(static_cast<int>(std::clamp<qint64>(2 * qint64(size), 0, INT_MAX)));
+    LabeledEdit1->setTypingLimit(
+        static_cast<int>(std::clamp<qint64>(2 * qint64(size), 0, INT_MAX)));
 }
 
 void TForm2::sButton1Click() {

@@ -15,7 +15,7 @@ class Program;
 // button that turns them into the first part's numbers.
 class TForm2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm2(Program& program);
 
     QLabel* Label1 = nullptr;
@@ -25,7 +25,7 @@ public:
     // A first part of `size` numbers takes up to 2 * size characters.
     void limitToPart(int size);
 
-private:
+  private:
     void sButton1Click();
 
     Program& program_;

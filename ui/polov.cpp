@@ -57,22 +57,25 @@ void TForm1::buildLayout() {
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setGeometry(496, 8, 395, 481);
     anchor(StringGrid2, false, true, true, true);
-    addGridMenu(*StringGrid1, program_, [this] { return windowTitle() + QStringLiteral(" — тиражи"); });
-    addGridMenu(*StringGrid2, program_, [this] { return windowTitle() + QStringLiteral(" — совпадения"); });
+    addGridMenu(*StringGrid1, program_,
+                [this] { return windowTitle() + QStringLiteral(" — тиражи"); });
+    addGridMenu(*StringGrid2, program_,
+                [this] { return windowTitle() + QStringLiteral(" — совпадения"); });
 
     sButton1 = makeButton(this, {QStringLiteral("sButton1"), QStringLiteral("Открыть файл"),
                                  QStringLiteral("Кнопка открытия файла"), QRect(360, 8, 121, 25)});
-    sButton2 = makeButton(this, {QStringLiteral("sButton2"), QStringLiteral("Системы"),
-                                 QStringLiteral("Открытие окна выбора систем"),
-                                 QRect(360, 40, 121, 25)});
+    sButton2 =
+        makeButton(this, {QStringLiteral("sButton2"), QStringLiteral("Системы"),
+                          QStringLiteral("Открытие окна выбора систем"), QRect(360, 40, 121, 25)});
     sButton3 = makeButton(this, {QStringLiteral("sButton3"), QStringLiteral("Ввод своих чисел"),
                                  QStringLiteral("Открытие окна ввода своих чисел для игры"),
                                  QRect(360, 72, 121, 25)});
-    sButton4 = makeButton(this, {QStringLiteral("sButton4"), QStringLiteral("ИГРАТЬ!"),
-                                 QStringLiteral("Кнопка начала игры"), QRect(360, 104, 121, 25),
-                                 13, true});
+    sButton4 = makeButton(
+        this, {QStringLiteral("sButton4"), QStringLiteral("ИГРАТЬ!"),
+               QStringLiteral("Кнопка начала игры"), QRect(360, 104, 121, 25), 13, true});
     sButton4->setEnabled(false);
-    for (QAbstractButton* b : {sButton1, sButton2, sButton3, sButton4}) anchor(b, true, true, false, false);
+    for (QAbstractButton* b : {sButton1, sButton2, sButton3, sButton4})
+        anchor(b, true, true, false, false);
     connect(sButton1, &QAbstractButton::clicked, this, &TForm1::sButton1Click);
     connect(sButton2, &QAbstractButton::clicked, this, &TForm1::sButton2Click);
     connect(sButton3, &QAbstractButton::clicked, this, &TForm1::sButton3Click);
@@ -92,8 +95,10 @@ void TForm1::buildLayout() {
     for (int n = 3; n <= 9; ++n) makeLabel(n, 176 + 16 * (n - 3), QString());
     makeLabel(10, 296, QStringLiteral("2-ая половина:"));
     for (int n = 11; n <= 17; ++n) makeLabel(n, 320 + 16 * (n - 11), QString());
-    for (int n = 1; n <= 17; ++n) anchor(labels_[static_cast<std::size_t>(n)], true, true, false, false);
-    anchor(makeLabel(18, 438, QStringLiteral("Задайте размеры частей:")), false, false, false, true);
+    for (int n = 1; n <= 17; ++n)
+        anchor(labels_[static_cast<std::size_t>(n)], true, true, false, false);
+    anchor(makeLabel(18, 438, QStringLiteral("Задайте размеры частей:")), false, false, false,
+           true);
 
     edit1_ = makeLabeledEdit(this, QStringLiteral("LabeledEdit1"), QStringLiteral("1-ая часть"),
                              QRect(360, 468, 41, 22), labelFont);
@@ -235,7 +240,9 @@ void TForm1::showChosenSizes(int firstSize, int secondSize) {
     sButton4->setEnabled(true);
 }
 
-void TForm1::sButton2Click() { program_.form4()->fillAndShow(); }
+void TForm1::sButton2Click() {
+    program_.form4()->fillAndShow();
+}
 
 void TForm1::sButton3Click() {
     TForm2* form = program_.form2();
@@ -270,6 +277,8 @@ void TForm1::Label19Click() {
     program_.form40()->showOver(this);
 }
 
-void TForm1::Label20Click() { program_.openUrl(program_.guideUrl()); }
+void TForm1::Label20Click() {
+    program_.openUrl(program_.guideUrl());
+}
 
 }  // namespace trimel::ui

@@ -21,7 +21,7 @@ class Program;
 // two link labels.
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Program& program);
 
     // Design client size; the layout below is drawn for it.
@@ -49,10 +49,10 @@ public:
     // "ИГРАТЬ!" is enabled.
     void showChosenSizes(int firstSize, int secondSize);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void sButton1Click();
     void sButton2Click();
     void sButton3Click();

@@ -13,7 +13,7 @@ class Program;
 // numbers of both parts, as the last run left them. It only displays.
 class TForm3 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm3(Program& program);
 
     GridView* StringGrid1 = nullptr;  // first-part wheel's tickets
@@ -25,7 +25,7 @@ public:
     // where it is.
     void showForecast();
 
-private:
+  private:
     Program& program_;
 };
 

@@ -45,7 +45,8 @@ TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
             list->setGeometry(side == 0 ? 8 : 192, top + 16, side == 0 ? 105 : 113, 129);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             list->setUniformItemSizes(true);
-            list->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; padding: 0px 1px; }"));
+            list->setStyleSheet(
+                QStringLiteral("QListWidget::item { height: 13px; padding: 0px 1px; }"));
             // A choice is a change of the selected item, by mouse or keys.
             // The current row alone is no choice: a list that gets the focus
             // with no current item makes its first row current.
@@ -59,7 +60,8 @@ TForm4::TForm4(Program& program) : QWidget(nullptr), program_(program) {
                                  QRect(312, 24, 89, 25)});
     connect(sButton1, &QAbstractButton::clicked, this, &TForm4::sButton1Click);
 
-    for (int n = 1; n < 6; ++n) setTabOrder(lists_[static_cast<std::size_t>(n)], lists_[static_cast<std::size_t>(n + 1)]);
+    for (int n = 1; n < 6; ++n)
+        setTabOrder(lists_[static_cast<std::size_t>(n)], lists_[static_cast<std::size_t>(n + 1)]);
     setTabOrder(lists_[6], sButton1);
 }
 

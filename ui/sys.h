@@ -16,7 +16,7 @@ class Program;
 // second part's.
 class TForm4 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm4(Program& program);
 
     // ListBox1 to ListBox6 by number.
@@ -26,15 +26,15 @@ public:
     // "Системы" of the main window: refill the lists and show.
     void fillAndShow();
 
-signals:
+  signals:
     // "Выбрать" took the chosen wheels: the parts' new sizes, the second 0
     // when the first wheel covers every number.
     void wheelsChosen(int firstSize, int secondSize);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose: only hides
 
-private:
+  private:
     void ListBoxClick(int number);  // ListBox1Click .. ListBox6Click
     void sButton1Click();
 

@@ -15,7 +15,8 @@ struct BinomialTable {
     constexpr BinomialTable() {
         for (std::size_t n = 0; n <= kMaxNumbers; ++n) {
             c[n][0] = 1;
-            for (std::size_t k = 1; k <= kTicketSize; ++k) c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
+            for (std::size_t k = 1; k <= kTicketSize; ++k)
+                c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
         }
     }
 };

@@ -16,7 +16,8 @@ namespace {
 
 std::string percent(std::uint64_t part, std::uint64_t whole) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0);
+    std::snprintf(text, sizeof text, "%.2f",
+                  whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0);
     std::string s = text;
     for (char& c : s)
         if (c == '.') c = ',';
@@ -25,13 +26,17 @@ std::string percent(std::uint64_t part, std::uint64_t whole) {
 
 // Where the reader failed, with a hint for the usual slips.
 void reportPlace(const FilePlace& f, std::ostream& out) {
-    out << "  строка " << f.line << ", столбцы " << f.firstColumn << "–" << f.lastColumn << " (" << f.field
-        << "): «" << visibleText(f.lineText) << "»\n";  // control characters shown as the program shows them
-    const std::string_view text = columns(f.lineText, f.firstColumn, f.lastColumn - f.firstColumn + 1);
+    out << "  строка " << f.line << ", столбцы " << f.firstColumn << "–" << f.lastColumn << " ("
+        << f.field << "): «" << visibleText(f.lineText)
+        << "»\n";  // control characters shown as the program shows them
+    const std::string_view text =
+        columns(f.lineText, f.firstColumn, f.lastColumn - f.firstColumn + 1);
     if (f.lineText.empty())
-        out << (f.lastLine ? "  Пустая строка в конце файла: удалите её.\n" : "  Пустая строка: удалите её.\n");
+        out << (f.lastLine ? "  Пустая строка в конце файла: удалите её.\n"
+                           : "  Пустая строка: удалите её.\n");
     else if (static_cast<int>(text.size()) < f.lastColumn - f.firstColumn + 1)
-        out << "  Строка короче, чем нужно: поле занимает столбцы " << f.firstColumn << "–" << f.lastColumn << ".\n";
+        out << "  Строка короче, чем нужно: поле занимает столбцы " << f.firstColumn << "–"
+            << f.lastColumn << ".\n";
     else if (f.line > 5 && text.back() == ' ')
         out << "  Позиция пишется двумя цифрами («07»), не с пробелом после.\n";
 }
@@ -53,7 +58,8 @@ bool checkOne(const std::string& path, std::ostream& out) {
     if (checkable) figures = checkWheel(v, t, f.tickets);
     const bool good = f.usable() && checkable && figures.holds();
 
-    out << path << ": " << (good ? "верна" : "НЕВЕРНА") << " — " << wheelTitle(v, t, w.ticketCount, true) << ".\n";
+    out << path << ": " << (good ? "верна" : "НЕВЕРНА") << " — "
+        << wheelTitle(v, t, w.ticketCount, true) << ".\n";
     for (const std::string& n : f.notices) out << "  " << n << "\n";
     for (const std::string& fault : f.faults) out << "  Ошибка: " << fault << ".\n";
     if (!checkable) {
@@ -66,13 +72,14 @@ bool checkOne(const std::string& path, std::ostream& out) {
         out << "  Гарантия выполняется: каждое из " << g.total << " " << all
             << " совпадает с каким-либо билетом не менее чем в " << t << " числах.\n";
     } else {
-        out << "  Гарантия не выполняется: " << g.total - g.reached << " из " << g.total << " " << all
-            << " не совпадают ни с одним билетом в " << t << " числах, например:\n";
+        out << "  Гарантия не выполняется: " << g.total - g.reached << " из " << g.total << " "
+            << all << " не совпадают ни с одним билетом в " << t << " числах, например:\n";
         for (std::uint64_t m : g.firstMissed) out << "    " << positionsText(m) << "\n";
     }
     if (t < 6)
-        out << "  Совпадают с каким-либо билетом в " << t + 1 << " числах и более: " << figures.beyond << " ("
-            << percent(figures.beyond, g.total) << ").\n";
+        out << "  Совпадают с каким-либо билетом в " << t + 1
+            << " числах и более: " << figures.beyond << " (" << percent(figures.beyond, g.total)
+            << ").\n";
     out << "  Билетов на число: от " << figures.leastUse << " до " << figures.mostUse << ".\n";
     if (t < 3 || t > 5) out << "  Программа показывает только системы с гарантией 3, 4 и 5.\n";
     return good;
@@ -85,7 +92,8 @@ int checkCommand(const std::vector<std::string>& files, std::ostream& out, std::
     for (const std::string& path : files) good += checkOne(path, out);
     const int bad = static_cast<int>(files.size()) - good;
     if (files.size() > 1)
-        out << "Проверено файлов: " << files.size() << ", верных: " << good << ", неверных: " << bad << ".\n";
+        out << "Проверено файлов: " << files.size() << ", верных: " << good << ", неверных: " << bad
+            << ".\n";
     return bad ? 1 : 0;
 }
 

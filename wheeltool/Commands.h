@@ -29,6 +29,7 @@ struct MakeOptions {
 
 // The commands themselves, once their arguments are parsed.
 int checkCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-int makeCommand(MakeOptions options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stop);
+int makeCommand(MakeOptions options, std::ostream& out, std::ostream& err,
+                const std::atomic<bool>* stop);
 
 }  // namespace trimel::wheels

@@ -11,7 +11,9 @@ namespace {
 
 using namespace detail;
 
-bool trivial(const CoverSpec& s) { return s.v <= kTicketSize; }
+bool trivial(const CoverSpec& s) {
+    return s.v <= kTicketSize;
+}
 
 }  // namespace
 
@@ -32,10 +34,13 @@ Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimi
     if (trivial(problem)) return {allOf(problem.v)};
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - begin).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(Clock::now() - begin).count();
+    };
 
     CoverState st(problem, seed);
-    if (start.empty()) start = greedyOn(st, problem);
+    if (start.empty())
+        start = greedyOn(st, problem);
     else
         for (std::uint64_t m : start) st.add(m);
     Tickets best = st.cost() == 0 ? start : Tickets{};
@@ -43,7 +48,7 @@ Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimi
 
     double temperature = 0, hot = 0;
     double nextReport = 1;
-    std::int64_t sinceStart = 0;   // moves since the temperature was last raised
+    std::int64_t sinceStart = 0;  // moves since the temperature was last raised
     constexpr std::int64_t kEpoch = 2000;
     std::int64_t moves = 0;
     const auto reheat = [&] {
@@ -77,7 +82,8 @@ Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimi
             }
         }
         const std::int64_t delta = st.propose();
-        if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature)) st.commit();
+        if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature))
+            st.commit();
         if (++sinceStart % kEpoch == 0) {
             temperature *= 0.97;
             if (temperature < hot / 10) reheat();

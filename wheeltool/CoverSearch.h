@@ -20,16 +20,16 @@ struct CoverSpec {
 using Tickets = std::vector<std::uint64_t>;  // tickets as bit masks over 0..v-1
 
 struct SearchProgress {
-    int tickets = 0;              // tickets of the state being annealed
-    std::int64_t uncovered = 0;   // its p-subsets that no ticket covers
-    int best = 0;                 // tickets of the smallest covering found so far
+    int tickets = 0;             // tickets of the state being annealed
+    std::int64_t uncovered = 0;  // its p-subsets that no ticket covers
+    int best = 0;                // tickets of the smallest covering found so far
     double seconds = 0;
 };
 
 struct SearchLimits {
-    int target = 1;         // stop once a covering of this many tickets is found
-    double seconds = 30;    // and at the latest after this long
-    const std::atomic<bool>* stop = nullptr;              // set elsewhere (Ctrl+C) to stop early
+    int target = 1;                           // stop once a covering of this many tickets is found
+    double seconds = 30;                      // and at the latest after this long
+    const std::atomic<bool>* stop = nullptr;  // set elsewhere (Ctrl+C) to stop early
     std::function<void(const SearchProgress&)> progress;  // about once a second
 };
 

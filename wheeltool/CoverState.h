@@ -54,15 +54,20 @@ inline int toElements(std::uint64_t mask, std::uint8_t* out) {
     return n;
 }
 
-inline std::uint64_t allOf(int v) { return v >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << v) - 1; }
+inline std::uint64_t allOf(int v) {
+    return v >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << v) - 1;
+}
 
 // The search state: tickets and, for every p-subset, how many tickets
 // cover it, with the uncovered ones kept in a list for picking at random.
 class CoverState {
-public:
+  public:
     CoverState(const CoverSpec& problem, std::uint64_t seed)
-        : s_(problem), r_(problem.p - problem.t), rng_(seed),
-          counts_(binomial(problem.v, problem.p)), where_(counts_.size()) {
+        : s_(problem),
+          r_(problem.p - problem.t),
+          rng_(seed),
+          counts_(binomial(problem.v, problem.p)),
+          where_(counts_.size()) {
         uncovered_.resize(counts_.size());
         for (std::uint32_t i = 0; i < uncovered_.size(); ++i) uncovered_[i] = where_[i] = i;
         // A move keeps t - 1 of the ticket's five other numbers and takes the
@@ -72,14 +77,15 @@ public:
             keptIdx_.insert(keptIdx_.end(), c, c + s_.t - 1);
         });
         std::array<std::uint8_t, kMaxNumbers> ids{};
-        for (int i = 0; i < kMaxNumbers; ++i) ids[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-        forEachSubset(ids.data(), std::max(s_.v - 7, 0), r_, [&](const std::uint8_t* c) {
-            restIdx_.insert(restIdx_.end(), c, c + r_);
-        });
+        for (int i = 0; i < kMaxNumbers; ++i)
+            ids[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+        forEachSubset(ids.data(), std::max(s_.v - 7, 0), r_,
+                      [&](const std::uint8_t* c) { restIdx_.insert(restIdx_.end(), c, c + r_); });
         keptCount_ = static_cast<int>(binomial(5, s_.t - 1));
         restCount_ = static_cast<int>(binomial(std::max(s_.v - 7, 0), r_));
         for (MoveBuffers* b : {&scratch_, &chosen_}) {
-            b->lost.resize(static_cast<std::size_t>(keptCount_) * static_cast<std::size_t>(restCount_));
+            b->lost.resize(static_cast<std::size_t>(keptCount_) *
+                           static_cast<std::size_t>(restCount_));
             b->gained.resize(b->lost.size());
         }
     }
@@ -115,7 +121,8 @@ public:
         int best = 0, bestLoss = -1;
         for (int i = 0; i < size(); ++i) {
             int loss = 0;
-            forFamily(masks_[static_cast<std::size_t>(i)], [&](std::uint32_t r) { loss += counts_[r] == 1; });
+            forFamily(masks_[static_cast<std::size_t>(i)],
+                      [&](std::uint32_t r) { loss += counts_[r] == 1; });
             if (bestLoss < 0 || loss < bestLoss || (loss == bestLoss && rng_.below(2))) {
                 best = i;
                 bestLoss = loss;
@@ -144,8 +151,10 @@ public:
         for (int k = 0; k < kTries; ++k) {
             const int ticket = closest(uMask);
             const std::uint64_t t = masks_[static_cast<std::size_t>(ticket)];
-            const std::uint8_t x = nthBit(t & ~uMask, rng_.below(static_cast<std::uint32_t>(std::popcount(t & ~uMask))));
-            const std::uint8_t y = nthBit(uMask & ~t, rng_.below(static_cast<std::uint32_t>(std::popcount(uMask & ~t))));
+            const std::uint8_t x = nthBit(
+                t & ~uMask, rng_.below(static_cast<std::uint32_t>(std::popcount(t & ~uMask))));
+            const std::uint8_t y = nthBit(
+                uMask & ~t, rng_.below(static_cast<std::uint32_t>(std::popcount(uMask & ~t))));
             const std::int64_t d = evaluate(ticket, x, y, scratch_);
             if (k == 0 || d < best) {
                 best = d;
@@ -239,8 +248,10 @@ public:
         int most = -1, ties = 0, pick = 0;
         for (int i = 0; i < size(); ++i) {
             const int m = std::popcount(masks_[static_cast<std::size_t>(i)] & uMask);
-            if (m > most) most = m, ties = 1, pick = i;
-            else if (m == most && rng_.below(static_cast<std::uint32_t>(++ties)) == 0) pick = i;
+            if (m > most)
+                most = m, ties = 1, pick = i;
+            else if (m == most && rng_.below(static_cast<std::uint32_t>(++ties)) == 0)
+                pick = i;
         }
         return pick;
     }
@@ -274,13 +285,12 @@ public:
         const int outside = toElements(allOf(s_.v) & ~mask, out);
         for (int j = s_.t; j <= std::min(s_.p, kTicketSize); ++j)
             forEachSubset(in, kTicketSize, j, [&](const std::uint8_t* a) {
-                forEachSubset(out, outside, s_.p - j, [&](const std::uint8_t* b) {
-                    f(unionRank(a, j, b, s_.p - j));
-                });
+                forEachSubset(out, outside, s_.p - j,
+                              [&](const std::uint8_t* b) { f(unionRank(a, j, b, s_.p - j)); });
             });
     }
 
-private:
+  private:
     void cover(std::uint32_t r) {
         const std::uint32_t i = where_[r];
         const std::uint32_t last = uncovered_.back();
@@ -296,13 +306,13 @@ private:
     CoverSpec s_;
     int r_;
     Rng rng_;
-    std::vector<std::uint16_t> counts_;    // tickets covering each subset
-    std::vector<std::uint32_t> where_;     // its place in uncovered_ while uncovered
+    std::vector<std::uint16_t> counts_;  // tickets covering each subset
+    std::vector<std::uint32_t> where_;   // its place in uncovered_ while uncovered
     std::vector<std::uint32_t> uncovered_;
     Tickets masks_;
     std::vector<std::uint8_t> keptIdx_, restIdx_;  // index tuples a move enumerates
     int keptCount_ = 0, restCount_ = 0;
-    MoveBuffers scratch_, chosen_;                 // a proposal's subsets, and the chosen one's
+    MoveBuffers scratch_, chosen_;  // a proposal's subsets, and the chosen one's
     int ticket_ = 0;
     std::uint8_t x_ = 0, y_ = 0;
 };
@@ -312,13 +322,15 @@ inline std::uint64_t candidate(CoverState& st, const CoverSpec& s) {
     Rng& rng = st.rng();
     std::uint8_t u[kTicketSize];
     st.randomUncovered(u);
-    const int keep = s.t + static_cast<int>(rng.below(static_cast<std::uint32_t>(std::min(s.p, kTicketSize) - s.t + 1)));
+    const int keep = s.t + static_cast<int>(rng.below(
+                               static_cast<std::uint32_t>(std::min(s.p, kTicketSize) - s.t + 1)));
     std::uint64_t mask = 0;
     for (int i = 0; i < keep;) {
         const std::uint64_t bit = std::uint64_t{1} << u[rng.below(static_cast<std::uint32_t>(s.p))];
         if (!(mask & bit)) mask |= bit, ++i;
     }
-    while (std::popcount(mask) < kTicketSize) mask |= std::uint64_t{1} << rng.below(static_cast<std::uint32_t>(s.v));
+    while (std::popcount(mask) < kTicketSize)
+        mask |= std::uint64_t{1} << rng.below(static_cast<std::uint32_t>(s.v));
     return mask;
 }
 

@@ -21,8 +21,9 @@ namespace {
 Tickets startFrom(const std::string& path, const MakeRequest& r) {
     const WheelFile f = readWheelFile(path);
     if (!f.usable() || f.wheel.numberCount < r.v || f.wheel.guarantee != r.t)
-        throw AppError(path + ": нужна исправная система на " + counted(r.v, "число", "числа", "чисел") +
-                       " или больше с гарантией " + std::to_string(r.t));
+        throw AppError(path + ": нужна исправная система на " +
+                       counted(r.v, "число", "числа", "чисел") + " или больше с гарантией " +
+                       std::to_string(r.t));
     return f.wheel.numberCount == r.v ? f.tickets : restrictCovering(f.tickets, r.v);
 }
 
@@ -36,9 +37,11 @@ Method methodNamed(const std::string& name) {
 
 }  // namespace
 
-int makeCommand(MakeOptions o, std::ostream& out, std::ostream& err, const std::atomic<bool>* stop) {
+int makeCommand(MakeOptions o, std::ostream& out, std::ostream& err,
+                const std::atomic<bool>* stop) {
     MakeRequest& r = o.request;
-    r.jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
+    r.jobs =
+        o.jobs > 0 ? o.jobs : static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
     r.method = methodNamed(o.method);
     try {
         if (!o.from.empty()) r.start = startFrom(o.from, r);
@@ -52,9 +55,11 @@ int makeCommand(MakeOptions o, std::ostream& out, std::ostream& err, const std::
     const auto progress = [&](const std::string& stage, const SearchProgress& p) {
         // A line when a smaller covering turns up, else every ten seconds.
         if (p.best == lastBest && p.seconds < lastLine + 10) return;
-        err << "  " << stage << ": ищется система из " << counted(p.tickets, "билета", "билетов", "билетов")
+        err << "  " << stage << ": ищется система из "
+            << counted(p.tickets, "билета", "билетов", "билетов")
             << ", не покрыто сочетаний: " << p.uncovered << "; "
-            << (p.best > 0 ? "лучшая найденная — " + counted(p.best, "билет", "билета", "билетов") : "системы пока нет")
+            << (p.best > 0 ? "лучшая найденная — " + counted(p.best, "билет", "билета", "билетов")
+                           : "системы пока нет")
             << "; прошло " << static_cast<int>(p.seconds) << " с\n";
         lastBest = p.best;
         lastLine = p.seconds;
@@ -78,9 +83,11 @@ int makeCommand(MakeOptions o, std::ostream& out, std::ostream& err, const std::
             return 1;
         }
     }
-    if (stop && stop->load()) err << "Поиск прерван; записана лучшая найденная система.\n";
+    if (stop && stop->load())
+        err << "Поиск прерван; записана лучшая найденная система.\n";
     else if (r.tickets > 0 && static_cast<int>(wheel.size()) > r.tickets)
-        err << "Системы из " << counted(r.tickets, "билета", "билетов", "билетов") << " за отведённое время не найдено.\n";
+        err << "Системы из " << counted(r.tickets, "билета", "билетов", "билетов")
+            << " за отведённое время не найдено.\n";
     err << wheelTitle(r.v, r.t, static_cast<int>(wheel.size())) << " — проверена";
     if (const int known = knownWheelSize(r.v, r.t)) {
         const int gap = static_cast<int>(wheel.size()) - known;

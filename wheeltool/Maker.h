@@ -13,15 +13,15 @@ namespace trimel::wheels {
 enum class Method { Choose, Anneal, Weighted, Threshold, Orbits };
 
 struct MakeRequest {
-    int v = 0;               // numbers
-    int t = 3;               // guarantee
-    int tickets = 0;         // stop at this size; 0: at the smallest known size
-    double seconds = 60;     // time for the whole search
+    int v = 0;            // numbers
+    int t = 3;            // guarantee
+    int tickets = 0;      // stop at this size; 0: at the smallest known size
+    double seconds = 60;  // time for the whole search
     std::uint64_t seed = 1;
-    int split = -1;          // numbers of the "3 if 3" side; -1: the best known split, 0: none
-    Tickets start;           // a wheel to shrink further instead of a greedy start
+    int split = -1;  // numbers of the "3 if 3" side; -1: the best known split, 0: none
+    Tickets start;   // a wheel to shrink further instead of a greedy start
     Method method = Method::Choose;
-    int jobs = 1;            // searches at once, one per core
+    int jobs = 1;  // searches at once, one per core
 };
 
 // What the search reports while it runs: the stage ("3 из 3 на 22

@@ -6,8 +6,8 @@
 
 namespace trimel::wheels {
 
-Tickets searchInParallel(const std::vector<SearchMethod>& methods, const CoverSpec& problem, const Tickets& start,
-                         const SearchLimits& limits, std::uint64_t seed) {
+Tickets searchInParallel(const std::vector<SearchMethod>& methods, const CoverSpec& problem,
+                         const Tickets& start, const SearchLimits& limits, std::uint64_t seed) {
     if (methods.size() == 1) return methods[0](problem, start, limits, seed);
 
     std::atomic<bool> halt{false};
@@ -24,11 +24,13 @@ Tickets searchInParallel(const std::vector<SearchMethod>& methods, const CoverSp
             const bool better = p.best > 0 && (best == 0 || p.best < best);
             if (better) best = p.best;
             // The first search speaks for all, and any that finds a smaller wheel.
-            if (limits.progress && (i == 0 || better)) limits.progress({p.tickets, p.uncovered, best, p.seconds});
+            if (limits.progress && (i == 0 || better))
+                limits.progress({p.tickets, p.uncovered, best, p.seconds});
         };
         threads.emplace_back([&, i, own] {
             found[i] = methods[i](problem, start, own, seed + 1000003 * i);
-            if (static_cast<int>(found[i].size()) <= limits.target && uncoveredCount(problem, found[i]) == 0)
+            if (static_cast<int>(found[i].size()) <= limits.target &&
+                uncoveredCount(problem, found[i]) == 0)
                 halt = true;
             --running;
         });

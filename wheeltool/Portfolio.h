@@ -13,7 +13,7 @@ using SearchMethod = Tickets (*)(const CoverSpec&, Tickets, const SearchLimits&,
 // and seed, from the same start, and returns the smallest covering found.
 // All stop when one reaches the target, when the time is up or when
 // `limits.stop` is set. Progress reports the best of all of them.
-Tickets searchInParallel(const std::vector<SearchMethod>& methods, const CoverSpec& problem, const Tickets& start,
-                         const SearchLimits& limits, std::uint64_t seed);
+Tickets searchInParallel(const std::vector<SearchMethod>& methods, const CoverSpec& problem,
+                         const Tickets& start, const SearchLimits& limits, std::uint64_t seed);
 
 }  // namespace trimel::wheels

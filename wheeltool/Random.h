@@ -7,7 +7,7 @@ namespace trimel::wheels {
 // A small fast generator for the searches (xoshiro256**), seeded through
 // splitmix64 so that any seed, 0 included, gives a good state.
 class Rng {
-public:
+  public:
     explicit Rng(std::uint64_t seed) {
         for (auto& w : s_) {
             seed += 0x9E3779B97F4A7C15ull;
@@ -35,7 +35,7 @@ public:
     // Uniform in [0, 1).
     double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
-private:
+  private:
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t s_[4];
 };

@@ -47,8 +47,10 @@ Tickets steiner26() {
                     std::uint64_t block = 0;
                     for (int z : subline) {
                         int num, den;
-                        if (z == inf) num = a, den = c;
-                        else num = add(mul(a, z), b), den = add(mul(c, z), d);
+                        if (z == inf)
+                            num = a, den = c;
+                        else
+                            num = add(mul(a, z), b), den = add(mul(c, z), d);
                         block |= std::uint64_t{1} << (den == 0 ? inf : mul(num, inverse[den]));
                     }
                     blocks.insert(block);
@@ -61,7 +63,8 @@ Tickets restrictCovering(const Tickets& tickets, int v) {
     Tickets out;
     for (std::uint64_t t : tickets) {
         std::uint64_t m = t & keep;
-        for (int drop = std::popcount(t & ~keep); drop > 0; --drop) m |= std::uint64_t{1} << std::countr_zero(~m);
+        for (int drop = std::popcount(t & ~keep); drop > 0; --drop)
+            m |= std::uint64_t{1} << std::countr_zero(~m);
         out.push_back(m);
     }
     std::sort(out.begin(), out.end());

@@ -18,14 +18,18 @@ constexpr double kFirstWait = 50;
 
 }  // namespace
 
-Tickets thresholdSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits, std::uint64_t seed) {
+Tickets thresholdSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
+                        std::uint64_t seed) {
     if (problem.v <= kTicketSize) return {allOf(problem.v)};
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - begin).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(Clock::now() - begin).count();
+    };
 
     CoverState st(problem, seed);
-    if (start.empty()) start = greedyOn(st, problem);
+    if (start.empty())
+        start = greedyOn(st, problem);
     else
         for (std::uint64_t m : start) st.add(m);
     Tickets best = st.cost() == 0 ? start : Tickets{};

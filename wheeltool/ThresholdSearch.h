@@ -10,6 +10,7 @@ namespace trimel::wheels {
 // many failed tries at the current count as it took, on average, to get
 // down from that count before, times a small factor. Same contract as
 // searchCovering.
-Tickets thresholdSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits, std::uint64_t seed);
+Tickets thresholdSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
+                        std::uint64_t seed);
 
 }  // namespace trimel::wheels

@@ -21,13 +21,15 @@ constexpr std::int64_t kTabu = 3;
 constexpr std::uint32_t kHeavy = 1u << 24;
 
 class WeightedState {
-public:
+  public:
     WeightedState(const CoverSpec& problem, std::uint64_t seed)
         : s_(problem), st_(problem, seed), weights_(st_.subsetCount(), 1) {
-        const std::int64_t perMove = 2 * static_cast<std::int64_t>(binomial(5, s_.t - 1)) *
-                                     static_cast<std::int64_t>(binomial(std::max(s_.v - 7, 0), s_.p - s_.t));
+        const std::int64_t perMove =
+            2 * static_cast<std::int64_t>(binomial(5, s_.t - 1)) *
+            static_cast<std::int64_t>(binomial(std::max(s_.v - 7, 0), s_.p - s_.t));
         const std::int64_t perTicket = perMove * (kTicketSize - s_.t + 1) * (s_.p - s_.t + 1);
-        maxTickets_ = static_cast<int>(std::max<std::int64_t>(2, kStepWork / std::max<std::int64_t>(perTicket, 1)));
+        maxTickets_ = static_cast<int>(
+            std::max<std::int64_t>(2, kStepWork / std::max<std::int64_t>(perTicket, 1)));
     }
 
     CoverState& state() { return st_; }
@@ -66,12 +68,16 @@ public:
         candidates_.clear();
         const Tickets& masks = st_.tickets();
         for (int i = 0; i < st_.size(); ++i)
-            if (std::popcount(masks[static_cast<std::size_t>(i)] & uMask) == s_.t - 1) candidates_.push_back(i);
+            if (std::popcount(masks[static_cast<std::size_t>(i)] & uMask) == s_.t - 1)
+                candidates_.push_back(i);
         bool anyFree = false;
         for (int i : candidates_) anyFree |= now - changed_[static_cast<std::size_t>(i)] > kTabu;
         for (std::size_t k = 0; k < candidates_.size() && static_cast<int>(k) < maxTickets_; ++k)
-            std::swap(candidates_[k], candidates_[k + rng.below(static_cast<std::uint32_t>(candidates_.size() - k))]);
-        if (static_cast<int>(candidates_.size()) > maxTickets_) candidates_.resize(static_cast<std::size_t>(maxTickets_));
+            std::swap(
+                candidates_[k],
+                candidates_[k + rng.below(static_cast<std::uint32_t>(candidates_.size() - k))]);
+        if (static_cast<int>(candidates_.size()) > maxTickets_)
+            candidates_.resize(static_cast<std::size_t>(maxTickets_));
 
         std::int64_t bestScore = std::numeric_limits<std::int64_t>::max(), bestAge = 0;
         int bestTicket = -1;
@@ -103,7 +109,7 @@ public:
             for (std::uint32_t& w : weights_) w = std::max<std::uint32_t>(1, w / 2);
     }
 
-private:
+  private:
     CoverSpec s_;
     CoverState st_;
     std::vector<std::uint32_t> weights_;
@@ -119,7 +125,9 @@ Tickets weightedSearch(const CoverSpec& problem, Tickets start, const SearchLimi
     if (problem.v <= kTicketSize) return {allOf(problem.v)};
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - begin).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(Clock::now() - begin).count();
+    };
 
     WeightedState ws(problem, seed);
     CoverState& st = ws.state();

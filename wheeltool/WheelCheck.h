@@ -10,7 +10,7 @@ namespace trimel::wheels {
 // over the numbers) in `threshold` numbers or more, and the first few that
 // do not, in lexicographic order.
 struct ReachCount {
-    std::uint64_t total = 0;    // C(v, 6)
+    std::uint64_t total = 0;  // C(v, 6)
     std::uint64_t reached = 0;
     std::vector<std::uint64_t> firstMissed;
 };

@@ -24,7 +24,8 @@ WheelFile readWheelFile(const std::string& path) {
     const Wheel& w = f.wheel;
     const int v = w.numberCount;
     if (v < kTicketSize || v > kMaxNumbers)
-        f.faults.push_back("число номеров " + std::to_string(v) + " вне 6.." + std::to_string(kMaxNumbers));
+        f.faults.push_back("число номеров " + std::to_string(v) + " вне 6.." +
+                           std::to_string(kMaxNumbers));
     if (w.guarantee < 1 || w.guarantee > kTicketSize)
         f.faults.push_back("гарантия " + std::to_string(w.guarantee) + " вне 1..6");
     if (w.ticketCount != w.storedTickets())
@@ -40,19 +41,21 @@ WheelFile readWheelFile(const std::string& path) {
         for (int p = 1; p <= kTicketSize; ++p) {
             const int pos = w.position(t, p);
             if (pos < 1 || pos > v) {
-                if (fault.empty()) fault = "позиция " + std::to_string(pos) + " вне 1.." + std::to_string(v);
+                if (fault.empty())
+                    fault = "позиция " + std::to_string(pos) + " вне 1.." + std::to_string(v);
                 continue;
             }
             const std::uint64_t bit = std::uint64_t{1} << (pos - 1);
-            if ((mask & bit) && fault.empty()) fault = "позиция " + std::to_string(pos) + " повторяется";
+            if ((mask & bit) && fault.empty())
+                fault = "позиция " + std::to_string(pos) + " повторяется";
             mask |= bit;
         }
         f.tickets.push_back(mask);
         if (!fault.empty() && ++bad <= kFaultsListed) f.faults.push_back(ticketFault(t, fault));
     }
     if (bad > kFaultsListed)
-        f.faults.push_back("и ещё " + counted(bad - kFaultsListed, "неверный билет", "неверных билета",
-                                              "неверных билетов"));
+        f.faults.push_back("и ещё " + counted(bad - kFaultsListed, "неверный билет",
+                                              "неверных билета", "неверных билетов"));
     return f;
 }
 

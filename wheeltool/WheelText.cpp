@@ -5,19 +5,23 @@
 
 namespace trimel::wheels {
 
-std::string counted(std::int64_t n, std::string_view one, std::string_view few, std::string_view many) {
+std::string counted(std::int64_t n, std::string_view one, std::string_view few,
+                    std::string_view many) {
     const std::int64_t tens = n % 100, units = n % 10;
     std::string_view word = many;
     if (tens < 11 || tens > 14) {
-        if (units == 1) word = one;
-        else if (units >= 2 && units <= 4) word = few;
+        if (units == 1)
+            word = one;
+        else if (units >= 2 && units <= 4)
+            word = few;
     }
     return std::to_string(n) + " " + std::string(word);
 }
 
 std::string wheelTitle(int v, int t, int tickets, bool lowerCase) {
-    return (lowerCase ? "система на " : "Система на ") + counted(v, "число", "числа", "чисел") + ": гарантия " + std::to_string(t) +
-           " при 6, " + counted(tickets, "билет", "билета", "билетов");
+    return (lowerCase ? "система на " : "Система на ") + counted(v, "число", "числа", "чисел") +
+           ": гарантия " + std::to_string(t) + " при 6, " +
+           counted(tickets, "билет", "билета", "билетов");
 }
 
 std::string wheelFileText(int v, int t, const Tickets& tickets) {
@@ -33,8 +37,9 @@ std::string wheelFileText(int v, int t, const Tickets& tickets) {
         lines.push_back(std::move(line));
     }
     std::sort(lines.begin(), lines.end());
-    std::string out = wheelTitle(v, t, static_cast<int>(tickets.size())) + "\n" + std::to_string(v) + "\n" +
-                      std::to_string(tickets.size()) + "\n" + std::to_string(t) + "\n0\n";
+    std::string out = wheelTitle(v, t, static_cast<int>(tickets.size())) + "\n" +
+                      std::to_string(v) + "\n" + std::to_string(tickets.size()) + "\n" +
+                      std::to_string(t) + "\n0\n";
     for (const std::string& line : lines) out += line + "\n";
     return out;
 }

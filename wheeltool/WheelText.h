@@ -10,7 +10,8 @@ namespace trimel::wheels {
 
 // "1 билет", "2 билета", "5 билетов": the count with the word's Russian
 // form for it.
-std::string counted(std::int64_t n, std::string_view one, std::string_view few, std::string_view many);
+std::string counted(std::int64_t n, std::string_view one, std::string_view few,
+                    std::string_view many);
 
 // "Система на 22 числа: гарантия 3 при 6, 15 билетов"; in lower case to
 // stand inside a sentence.

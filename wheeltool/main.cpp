@@ -20,5 +20,6 @@ extern "C" void onInterrupt(int) {
 int main(int argc, char** argv) {
     std::signal(SIGINT, onInterrupt);
     std::ios::sync_with_stdio(false);
-    return trimel::wheels::runWheelTool({argv + 1, argv + argc}, std::cout, std::cerr, &interrupted);
+    return trimel::wheels::runWheelTool({argv + 1, argv + argc}, std::cout, std::cerr,
+                                        &interrupted);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "domain/Errors.h"
 #include "TempDir.h"
+#include "domain/Errors.h"
 
 using namespace trimel;
 
@@ -44,10 +44,10 @@ TEST(DrawHistory, NothingIsLoadedAtStart) {
 TEST(DrawHistory, ReadsHeaderDrawsAndTags) {
     TempDir dir;
     AppState s;
-    const auto r = loadDrawHistory(
-        s, dir.write("h.txt", "06 45\n" + drawLine(157, {3, 11, 19, 27, 35, 44}) +
-                                  drawLine(12, {44, 1, 2, 3, 4, 5}, "07") +
-                                  " 158  010203040506 12trailing text\r\n"));
+    const auto r =
+        loadDrawHistory(s, dir.write("h.txt", "06 45\n" + drawLine(157, {3, 11, 19, 27, 35, 44}) +
+                                                  drawLine(12, {44, 1, 2, 3, 4, 5}, "07") +
+                                                  " 158  010203040506 12trailing text\r\n"));
     EXPECT_EQ(s.K, 6);
     EXPECT_EQ(s.N, 45);
     ASSERT_EQ(s.D, 3);
@@ -107,9 +107,9 @@ TEST(DrawHistory, HeaderFieldsAreConvertedWhole) {
 TEST(DrawHistory, BadFieldStopsTheLoadWhereItStands) {
     TempDir dir;
     AppState s;
-    const std::string path = dir.write(
-        "h.txt", "06 45\n" + drawLine(1, {1, 2, 3, 4, 5, 6}) + "0002  0708q91011\n" +
-                     drawLine(3, {1, 2, 3, 4, 5, 6}));
+    const std::string path =
+        dir.write("h.txt", "06 45\n" + drawLine(1, {1, 2, 3, 4, 5, 6}) + "0002  0708q91011\n" +
+                               drawLine(3, {1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(loadError(s, path), "'q9' is not a valid integer value");
     EXPECT_EQ(s.D, 2);  // the failing line counts
     EXPECT_EQ(s.draws[2].numbers[1], 7);
@@ -225,7 +225,8 @@ TEST(DrawHistory, TheErrorSaysWhereTheLoadFailed) {
         {"6x 45\n", {1, 1, 2, "K", "6x 45", true}},
         {"21 45\n" + one, {1, 1, 2, "K", "21 45", false}},
         {"06 4x\n" + one, {1, 4, 5, "N", "06 4x", false}},
-        {"06 45\n" + one + "0002  0708q91011\n" + one, {3, 11, 12, "число 3", "0002  0708q91011", false}},
+        {"06 45\n" + one + "0002  0708q91011\n" + one,
+         {3, 11, 12, "число 3", "0002  0708q91011", false}},
         {"06 45\n" + one + "\n", {3, 1, 4, "номер тиража", "", true}},
     };
     TempDir dir;
@@ -237,9 +238,10 @@ TEST(DrawHistory, TheErrorSaysWhereTheLoadFailed) {
         } catch (const AppError& e) {
             ASSERT_TRUE(e.place()) << c.text;
             const FilePlace& p = *e.place();
-            EXPECT_EQ(std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
-                      std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
-                               c.where.lineText, c.where.lastLine))
+            EXPECT_EQ(
+                std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
+                std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
+                         c.where.lineText, c.where.lastLine))
                 << c.text;
         }
     }

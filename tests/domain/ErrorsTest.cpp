@@ -45,7 +45,7 @@ TEST(Errors, ReportAppendsAFullStopAfterLettersAndDigitsOnly) {
     EXPECT_EQ(errorReportText("Выберите систему."), "Выберите систему.");
     EXPECT_EQ(errorReportText("Ошибка"), "Ошибка.");
     EXPECT_EQ(errorReportText("текст 'а'"), "текст 'а'");  // ' (39) is below '.' (46)
-    EXPECT_EQ(errorReportText("a/"), "a/.");             // '/' (47) is above '.'
+    EXPECT_EQ(errorReportText("a/"), "a/.");               // '/' (47) is above '.'
     EXPECT_EQ(errorReportText("a-"), "a-");
     EXPECT_EQ(errorReportText(""), "");
 }

@@ -67,13 +67,18 @@ TEST(IntText, RefusesEverythingElseNamingTheText) {
 }
 
 TEST(IntText, QuotesTheTextWholeWithEveryUnshowableCharacterMarked) {
-    EXPECT_EQ(conversionMessage("\xff" "1"), "'\xEF\xBF\xBD" "1' is not a valid integer value");
+    EXPECT_EQ(conversionMessage("\xff"
+                                "1"),
+              "'\xEF\xBF\xBD"
+              "1' is not a valid integer value");
     EXPECT_EQ(conversionMessage("ж"), "'ж' is not a valid integer value");
     // A UTF-16 text: the NULs neither cut the message nor vanish.
     EXPECT_EQ(conversionMessage(std::string_view("0\0.\0", 4)),
               "'0\uFFFD.\uFFFD' is not a valid integer value");
-    EXPECT_EQ(conversionMessage("\t5\r\x1A\x7F" "\xC2\x85"),
-              "'\uFFFD" "5\uFFFD\uFFFD\uFFFD\uFFFD' is not a valid integer value");
+    EXPECT_EQ(conversionMessage("\t5\r\x1A\x7F"
+                                "\xC2\x85"),
+              "'\uFFFD"
+              "5\uFFFD\uFFFD\uFFFD\uFFFD' is not a valid integer value");
 }
 
 TEST(IntText, WritesPlainDecimal) {

@@ -9,7 +9,7 @@
 
 // A fresh folder for one test's files, removed with the test.
 class TempDir {
-public:
+  public:
     TempDir() {
         static int counter = 0;
         path_ = std::filesystem::temp_directory_path() /
@@ -35,6 +35,6 @@ public:
         return p.string();
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };

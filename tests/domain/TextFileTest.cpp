@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "domain/Errors.h"
 #include "TempDir.h"
 #include "Unreadable.h"
+#include "domain/Errors.h"
 
 using namespace trimel;
 
@@ -60,10 +60,17 @@ TEST(TextFile, CtrlZEndsTheFile) {
 
 TEST(TextFile, SkipsAUtf8ByteOrderMarkAtTheStartOnly) {
     TempDir dir;
-    EXPECT_EQ(allLines(dir.write("a", "\xEF\xBB\xBF" "06 45\r\n")), (Lines{"06 45"}));
+    EXPECT_EQ(allLines(dir.write("a",
+                                 "\xEF\xBB\xBF"
+                                 "06 45\r\n")),
+              (Lines{"06 45"}));
     EXPECT_EQ(allLines(dir.write("b", "\xEF\xBB\xBF")), Lines{});
     EXPECT_EQ(allLines(dir.write("c", "x\n\xEF\xBB\xBF\n")), (Lines{"x", "\xEF\xBB\xBF"}));
-    EXPECT_EQ(allLines(dir.write("d", "\xEF\xBB" "06\n")), (Lines{"\xEF\xBB" "06"}));
+    EXPECT_EQ(allLines(dir.write("d",
+                                 "\xEF\xBB"
+                                 "06\n")),
+              (Lines{"\xEF\xBB"
+                     "06"}));
 }
 
 TEST(TextFile, StreamsLinesAcrossItsBufferAndKeepsAWindowOfEach) {

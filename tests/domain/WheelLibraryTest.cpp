@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "domain/Errors.h"
 #include "TempDir.h"
+#include "domain/Errors.h"
 
 using namespace trimel;
 
@@ -194,7 +194,9 @@ TEST(WheelLibrary, CutsAWheelAtTenThousandTicketsAndGoesOn) {
 
 TEST(WheelLibrary, CtrlZEndsAWheelFile) {
     TempDir dir;
-    dir.write("w/ASys1.txt", wheelText(6, 2, 3, "010203040506\n\x1A" "garbage\n"));
+    dir.write("w/ASys1.txt", wheelText(6, 2, 3,
+                                       "010203040506\n\x1A"
+                                       "garbage\n"));
     const auto r = load(dir.file("w"));
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.state.wheels[1].storedTickets(), 1);
@@ -210,7 +212,8 @@ TEST(WheelLibrary, TheErrorSaysWhereTheFileFailed) {
     const Case cases[] = {
         {"t\n7\n1x\n3\n0\n", {3, 1, 2, "число билетов", "1x", false}},
         {wheelText(6, 1, 3, "010203040506\n\n"), {7, 1, 2, "позиция 1", "", true}},
-        {wheelText(6, 2, 3, "010203040506\n01020 040506\n010203040506\n"), {7, 5, 6, "позиция 3", "01020 040506", false}},
+        {wheelText(6, 2, 3, "010203040506\n01020 040506\n010203040506\n"),
+         {7, 5, 6, "позиция 3", "01020 040506", false}},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -221,9 +224,10 @@ TEST(WheelLibrary, TheErrorSaysWhereTheFileFailed) {
         } catch (const AppError& e) {
             ASSERT_TRUE(e.place()) << c.text;
             const FilePlace& p = *e.place();
-            EXPECT_EQ(std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
-                      std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
-                               c.where.lineText, c.where.lastLine))
+            EXPECT_EQ(
+                std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
+                std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
+                         c.where.lineText, c.where.lastLine))
                 << c.text;
         }
     }

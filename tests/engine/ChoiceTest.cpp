@@ -19,7 +19,9 @@ RunParts parts(int n, int p1, int p2, int firstWheelNumbers = 0) {
     return r;
 }
 
-std::vector<int> head(const PartList& l, int count) { return {l.begin() + 1, l.begin() + 1 + count}; }
+std::vector<int> head(const PartList& l, int count) {
+    return {l.begin() + 1, l.begin() + 1 + count};
+}
 
 TEST(Choice, GeneratorAndFirstDrawOfTheKnownSeeds) {
     for (auto [seed, expected] : {std::pair{0u, std::vector<int>{1, 2, 39, 10, 13, 31, 15, 8}},

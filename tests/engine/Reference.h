@@ -20,7 +20,7 @@
 namespace trimel::testing {
 
 class ReferenceEngine {
-public:
+  public:
     using List = std::array<std::int32_t, 101>;
     using Lists = std::array<List, 2>;
 
@@ -29,14 +29,16 @@ public:
     std::uint32_t seed = 0;
     Lists list{};
     std::array<std::vector<std::array<std::int32_t, 7>>, 2> expanded{
-        std::vector<std::array<std::int32_t, 7>>(10001), std::vector<std::array<std::int32_t, 7>>(10001)};
+        std::vector<std::array<std::int32_t, 7>>(10001),
+        std::vector<std::array<std::int32_t, 7>>(10001)};
 
     RunStop run(std::uint32_t runSeed, const std::string& t1, const std::string& t2) {
         seed = runSeed;
         const int D = s_.D;
         m_.draws.setRowCount(D + 1);
         m_.hits.setRowCount(D + 2);
-        const char* dh[] = {"Тираж", "1-ая пол.", "2-ая пол.", "Числа 1-ой пол.", "Числа 2-ой пол."};
+        const char* dh[] = {"Тираж", "1-ая пол.", "2-ая пол.", "Числа 1-ой пол.",
+                            "Числа 2-ой пол."};
         const int dw[] = {38, 50, 50, 95, 95};
         for (int c = 0; c < 5; ++c) m_.draws.setCell(c, 0, dh[c]), m_.draws.setColWidth(c, dw[c]);
         const char* hh[] = {"Тираж", "2", "3", "4", "5", "6"};
@@ -50,12 +52,18 @@ public:
         P2 = s_.size2;
         if (static_cast<long long>(P1) + P2 > s_.N) return RunStop::SumTooLarge;
         for (int part = 0; part < 2; ++part) {
-            wheel[part] = (part == 1 && (P1 == s_.N || P2 <= 0)) ? nullptr : s_.wheel(part == 0 ? s_.wheel1 : s_.wheel2);
+            wheel[part] = (part == 1 && (P1 == s_.N || P2 <= 0))
+                              ? nullptr
+                              : s_.wheel(part == 0 ? s_.wheel1 : s_.wheel2);
             M[part] = wheel[part] ? wheel[part]->numberCount : 0;
-            T[part] = wheel[part] ? std::max(0, std::min(wheel[part]->ticketCount, wheel[part]->storedTickets())) : 0;
+            T[part] =
+                wheel[part]
+                    ? std::max(0, std::min(wheel[part]->ticketCount, wheel[part]->storedTickets()))
+                    : 0;
         }
         Kt = std::min(s_.K, 6);
-        if (P1 > std::max(s_.N, 0) || P2 > std::max(s_.N, 0) || !triesSucceed()) return RunStop::NumbersShort;
+        if (P1 > std::max(s_.N, 0) || P2 > std::max(s_.N, 0) || !triesSucceed())
+            return RunStop::NumbersShort;
 
         std::array<std::array<int, 7>, 2> spread{};
         for (int i = 1; i <= D; ++i) {
@@ -72,20 +80,24 @@ public:
                     for (int p = 1; p <= Kt; ++p)
                         if (valid(wheel[part]->position(t, p))) add(ticket, expanded[part][t][p]);
                     int hits = 0;
-                    for (int p = 1; p <= s_.K; ++p) hits += static_cast<int>(ticket.count(s_.draws[i].numbers[p]));
+                    for (int p = 1; p <= s_.K; ++p)
+                        hits += static_cast<int>(ticket.count(s_.draws[i].numbers[p]));
                     if (hits <= 6) ++hist[part][hits];
                 }
             }
             for (int part = 0; part < 2; ++part) {
                 m_.hits.setCell(6 * part, i, intToStr(i));
-                for (int b = 2; b <= 6; ++b) m_.hits.setCell(6 * part + b - 1, i, intToStr(hist[part][b]));
+                for (int b = 2; b <= 6; ++b)
+                    m_.hits.setCell(6 * part + b - 1, i, intToStr(hist[part][b]));
             }
             for (int p = 1; p <= s_.K; ++p) {
                 const int x = s_.draws[i].numbers[p];
                 for (int part = 0; part < 2; ++part)
                     if (partSet[part].count(x)) {
                         ++c[part];
-                        m_.draws.setCell(3 + part, i, m_.draws.cell(3 + part, i) + (x < 10 ? "0" : "") + intToStr(x) + " ");
+                        m_.draws.setCell(
+                            3 + part, i,
+                            m_.draws.cell(3 + part, i) + (x < 10 ? "0" : "") + intToStr(x) + " ");
                     }
             }
             m_.draws.setCell(0, i, intToStr(i));
@@ -95,7 +107,8 @@ public:
             }
         }
 
-        const char* names[] = {"Нулей: ", "Единиц: ", "Двоек: ", "Троек: ", "Четверок: ", "Пятерок: ", "Шестерок: "};
+        const char* names[] = {
+            "Нулей: ", "Единиц: ", "Двоек: ", "Троек: ", "Четверок: ", "Пятерок: ", "Шестерок: "};
         for (int b = 0; b <= 6; ++b) {
             m_.labels[3 + b] = names[b] + intToStr(spread[0][b]);
             m_.labels[11 + b] = names[b] + intToStr(spread[1][b]);
@@ -122,15 +135,17 @@ public:
                 for (int c = 0; c <= 6; ++c) grids[part]->setCell(c, r, "");
             for (int t = 1; t <= T[part]; ++t) {
                 grids[part]->setCell(0, t - 1, intToStr(t));
-                for (int p = 1; p <= Kt; ++p) grids[part]->setCell(p, t - 1, intToStr(expanded[part][t][p]));
+                for (int p = 1; p <= Kt; ++p)
+                    grids[part]->setCell(p, t - 1, intToStr(expanded[part][t][p]));
             }
-            for (int j = 1; wheel[part] && j <= sizes[part]; ++j) strips[part]->setCell(j - 1, 0, intToStr(list[part][j]));
+            for (int j = 1; wheel[part] && j <= sizes[part]; ++j)
+                strips[part]->setCell(j - 1, 0, intToStr(list[part][j]));
         }
         f_.caption = "Прогноз на тираж №" + intToStr(D + 1);
         return RunStop::Completed;
     }
 
-private:
+  private:
     static std::int32_t size(const std::string& text) {
         std::int32_t v;
         if (!tryStrToInt(text, v)) throw ConvertError("Не все поля заполнены верно!");
@@ -148,8 +163,12 @@ private:
             if (j > 100) return false;
             for (int tries = 0;; ++tries) {
                 if (tries > 200000) return false;
-                sd = static_cast<std::uint32_t>(static_cast<std::uint64_t>(sd) * 134775813ull + 1ull);
-                l[j] = static_cast<int>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(s_.N)) * sd / 4294967296ull) + 1;
+                sd = static_cast<std::uint32_t>(static_cast<std::uint64_t>(sd) * 134775813ull +
+                                                1ull);
+                l[j] =
+                    static_cast<int>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(s_.N)) *
+                                     sd / 4294967296ull) +
+                    1;
                 if (!chosen.count(l[j])) break;
             }
             add(chosen, l[j]);
@@ -161,7 +180,8 @@ private:
         bool ok = true;
         if (s_.favourites[1] != 0) {
             const int count = forecast ? std::max(20, M[0]) : M[0];
-            for (int j = 1; j <= count && (ok = j <= 100); ++j) add(chosen, l[0][j] = s_.favourites[j]);
+            for (int j = 1; j <= count && (ok = j <= 100); ++j)
+                add(chosen, l[0][j] = s_.favourites[j]);
         } else {
             ok = draw(sd, l[0], P1, chosen);
         }

@@ -28,8 +28,8 @@ using Change = std::function<void(AppState&)>;
 // in a row (with `between` applied to both states after the first run),
 // and compares every cell, width, label, caption and working table entry.
 // Returns how many of the runs completed.
-int compareRuns(const AppState& start, const std::string& t1, const std::string& t2, std::uint32_t seed,
-                const Change& between = {}) {
+int compareRuns(const AppState& start, const std::string& t1, const std::string& t2,
+                std::uint32_t seed, const Change& between = {}) {
     AppState a = start, b = start;
     MainView ma, mb;
     ForecastView fa, fb;
@@ -98,7 +98,13 @@ TEST(ReferenceRun, EachDecisionAgainstThePlainReference) {
     const Case cases[] = {
         {"plain", [](AppState&) {}},
         {"numbers above 55 count in parts", [](AppState& s) { s = game(6, 99); }, "49", "50"},
-        {"empty history, N 0", [](AppState& s) { s.D = 0; s.N = 0; s.K = 0; }, "0", "0"},
+        {"empty history, N 0",
+         [](AppState& s) {
+             s.D = 0;
+             s.N = 0;
+             s.K = 0;
+         },
+         "0", "0"},
         {"first part covers 1..N", [](AppState&) {}, "45", "0"},
         {"no second wheel", [](AppState& s) { s.wheel2 = 0; }},
         {"wheel index past the library", [](AppState& s) { s.wheel1 = 50; }},
@@ -107,7 +113,10 @@ TEST(ReferenceRun, EachDecisionAgainstThePlainReference) {
         {"K of 20", [](AppState& s) { s = game(20, 80); }, "40", "40"},
         {"shorter history second", [](AppState&) {}, "22", "23", [](AppState& s) { s.D = 3; }},
         {"ticket counts past stored and negative",
-         [](AppState& s) { s.wheels[1].ticketCount = 400; s.wheels[2].ticketCount = -1; }},
+         [](AppState& s) {
+             s.wheels[1].ticketCount = 400;
+             s.wheels[2].ticketCount = -1;
+         }},
         {"positions outside the list and a drawn 0",
          [](AppState& s) {
              s.wheels[1].tickets[0] = testing::ticket(0, 101, -7, 1, 2, 1000);
@@ -119,8 +128,16 @@ TEST(ReferenceRun, EachDecisionAgainstThePlainReference) {
              setFavourites(s, {4, 4, 9, 0, 17, 60, -3});
              s.favourites[20] = 30;
          }},
-        {"favourites for a wheel above 20", [](AppState& s) { for (int j = 1; j <= 22; ++j) s.favourites[j] = 2 * j; }},
-        {"favourites leave too few", [](AppState& s) { setFavourites(s, {1, 2, 3}); s.favourites[20] = 4; }, "3", "42"},
+        {"favourites for a wheel above 20",
+         [](AppState& s) {
+             for (int j = 1; j <= 22; ++j) s.favourites[j] = 2 * j;
+         }},
+        {"favourites leave too few",
+         [](AppState& s) {
+             setFavourites(s, {1, 2, 3});
+             s.favourites[20] = 4;
+         },
+         "3", "42"},
         {"first part above N", [](AppState&) {}, "46", "-1"},
     };
     for (const Case& c : cases) {
@@ -146,7 +163,8 @@ TEST(ReferenceRun, RandomStatesAgreeWithThePlainReference) {
             for (Ticket& tk : s.wheels[w].tickets)
                 if (pick(0, 6) == 0) tk[pick(1, 6)] = pick(-1, 102);
         if (pick(0, 3) == 0)
-            for (int j = pick(1, 25); j >= 1; --j) s.favourites[j] = pick(0, 4) == 0 ? 0 : pick(1, s.N + 3);
+            for (int j = pick(1, 25); j >= 1; --j)
+                s.favourites[j] = pick(0, 4) == 0 ? 0 : pick(1, s.N + 3);
         const int m1 = s.wheels[1].numberCount, m2 = s.wheels[2].numberCount;
         const bool any = pick(0, 3) == 0;
         completed += compareRuns(s, std::to_string(any ? pick(-3, s.N + 2) : pick(0, m1)),

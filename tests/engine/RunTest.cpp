@@ -21,7 +21,7 @@ Row row(const TextGrid& g, int r) {
 
 // Two draws of 6 of 45 and two wheels of three numbers.
 class EngineRun : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         s.K = 6;
         s.N = 45;
@@ -50,8 +50,10 @@ TEST_F(EngineRun, HandWorkedRunOfTwoDraws) {
     ASSERT_EQ(main.hits.rowCount(), 4);
     EXPECT_EQ(row(main.hits, 1), (Row{"1", "1", "0", "0", "0", "0", "1", "1", "0", "0", "0", "0"}));
     EXPECT_EQ(row(main.hits, 2), (Row{"2", "0", "1", "0", "0", "0", "2", "0", "1", "0", "0", "0"}));
-    EXPECT_EQ(row(main.hits, 3), (Row{"Всего:", "1", "1", "0", "0", "0", "", "1", "1", "0", "0", "0"}));
-    const char* labels[] = {"Нулей: 0", "Единиц: 0", "Двоек: 1", "Троек: 1", "Четверок: 0", "Пятерок: 0", "Шестерок: 0"};
+    EXPECT_EQ(row(main.hits, 3),
+              (Row{"Всего:", "1", "1", "0", "0", "0", "", "1", "1", "0", "0", "0"}));
+    const char* labels[] = {"Нулей: 0",    "Единиц: 0",  "Двоек: 1",   "Троек: 1",
+                            "Четверок: 0", "Пятерок: 0", "Шестерок: 0"};
     for (int b = 0; b < 7; ++b) {
         EXPECT_EQ(main.labels[3 + b], labels[b]);
         EXPECT_EQ(main.labels[11 + b], labels[b]);
@@ -112,7 +114,8 @@ TEST_F(EngineRun, FailedChecksKeepThePreviousResults) {
 
     RunOutcome out = engine.run(5, "40", "6");
     EXPECT_EQ(out.stop, RunStop::SumTooLarge);
-    EXPECT_EQ(out.message, "Сумма частей больше количества чисел в лотерее. Выберите другие системы.");
+    EXPECT_EQ(out.message,
+              "Сумма частей больше количества чисел в лотерее. Выберите другие системы.");
     EXPECT_EQ(s.size2, 6);
     out = engine.run(5, "46", "-1");
     EXPECT_EQ(out.stop, RunStop::NumbersShort);

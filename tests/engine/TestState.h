@@ -9,7 +9,8 @@
 
 namespace trimel::testing {
 
-inline Wheel makeWheel(int numberCount, std::initializer_list<Ticket> tickets, int ticketCount = -1) {
+inline Wheel makeWheel(int numberCount, std::initializer_list<Ticket> tickets,
+                       int ticketCount = -1) {
     Wheel w;
     w.numberCount = numberCount;
     w.guarantee = 3;
@@ -19,7 +20,9 @@ inline Wheel makeWheel(int numberCount, std::initializer_list<Ticket> tickets, i
 }
 
 // A ticket from its six positions.
-inline Ticket ticket(int a, int b, int c, int d, int e, int f) { return Ticket{0, a, b, c, d, e, f}; }
+inline Ticket ticket(int a, int b, int c, int d, int e, int f) {
+    return Ticket{0, a, b, c, d, e, f};
+}
 
 inline int addWheel(AppState& s, Wheel w) {
     s.wheels[static_cast<std::size_t>(++s.wheelCount)] = std::move(w);

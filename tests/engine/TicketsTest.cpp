@@ -40,7 +40,8 @@ Histogram hits(const Wheel& w, int positions, const PartList& list, const tyr& d
 
 TEST(Tickets, ExpansionExamples) {
     std::vector<ExpandedTicket> e(kMaxTickets + 1);
-    const Wheel w = makeWheel(6, {ticket(1, 2, 3, 1, 2, 3), ticket(6, 5, 4, 3, 2, 1), ticket(0, -1, 101, 100, 1, 2)});
+    const Wheel w = makeWheel(
+        6, {ticket(1, 2, 3, 1, 2, 3), ticket(6, 5, 4, 3, 2, 1), ticket(0, -1, 101, 100, 1, 2)});
     expandWheel(PartWheel::of(&w), 6, tableOf<PartList>({7, 19, 33}), e);
     EXPECT_EQ(e[1], (ExpandedTicket{0, 7, 19, 33, 7, 19, 33}));
     EXPECT_EQ(e[3], (ExpandedTicket{0, 0, 0, 0, 0, 7, 19}));  // outside 1..100: no number
@@ -54,7 +55,8 @@ TEST(Tickets, HitExamples) {
     EXPECT_EQ(hits(w, 6, l, drawOf({30, 22, 5, 41, 17, 3}), 6), (Histogram{0, 1, 0, 0, 0, 0, 1}));
     EXPECT_EQ(hits(w, 5, l, drawOf({30, 22, 5, 41, 17}), 5), (Histogram{1, 0, 0, 0, 0, 1, 0}));
     // A number twice in the draw counts twice; seven hits count nowhere (K = 8).
-    EXPECT_EQ(hits(w, 6, l, drawOf({3, 17, 41, 5, 22, 30, 3, 9}), 8), (Histogram{0, 0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(hits(w, 6, l, drawOf({3, 17, 41, 5, 22, 30, 3, 9}), 8),
+              (Histogram{0, 0, 1, 0, 0, 0, 0}));
     const Wheel twice = makeWheel(3, {ticket(1, 2, 3, 1, 2, 3)});
     EXPECT_EQ(hits(twice, 6, tableOf<PartList>({7, 19, 33}), drawOf({1, 7, 2, 19, 4, 5}), 6),
               (Histogram{0, 0, 1, 0, 0, 0, 0}));
@@ -130,7 +132,8 @@ TEST(Tickets, DrawRowLabelsAndTotals) {
     g.setCell(3, 1, " $10");
     std::array<std::int32_t, 10> totals{};
     writeTotals(g, 2, totals);
-    const char* expected[] = {"Всего:", "11", "22", "46", "44", "55", "", "6", "7", "8", "9", "1010"};
+    const char* expected[] = {"Всего:", "11", "22", "46", "44", "55",
+                              "",       "6",  "7",  "8",  "9",  "1010"};
     for (int c = 0; c < 12; ++c) EXPECT_EQ(g.cell(c, 3), expected[c]) << c;
     g.setCell(3, 1, "1 ");
     EXPECT_THROW(writeTotals(g, 2, totals), ConvertError);

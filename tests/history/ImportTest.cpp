@@ -19,7 +19,8 @@ ImportOptions options(int k, int n) {
 }
 
 bool mentions(const std::vector<std::string>& lines, std::string_view part) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(part) != std::string::npos; });
 }
 
 std::string lines(std::initializer_list<std::string_view> l) {
@@ -41,8 +42,7 @@ TEST(ImportBadRows, AreReportedAndStopTheImport) {
     const Case cases[] = {
         {lines({"round,n1,n2,n3,n4,n5,n6,bonus", "1,10,23,29,33,37,40,16", "2,9,13,21,25,32,46,2",
                 "3,11,16,19,21,27,31,30"}),
-         6, 45,
-         "строка 3: число 46 в столбце 7 вне 1..45 — «2,9,13,21,25,32,46,2»"},
+         6, 45, "строка 3: число 46 в столбце 7 вне 1..45 — «2,9,13,21,25,32,46,2»"},
         {lines({"Draw Date,Winning Numbers,Multiplier", "10/07/2015,18 30 40 48 52 09,2",
                 "10/10/2015,12 27 29 43,3", "10/14/2015,15 20 29 31 40 01,2"}),
          5, 69, "строка 3: в столбце 2 меньше 5 чисел"},
@@ -50,7 +50,8 @@ TEST(ImportBadRows, AreReportedAndStopTheImport) {
                 "21-May-2022,51,59,54,20,48,28,22,2773", "18-May-2022,39,20,39,17,35,30,36,2772",
                 "14-May-2022,28,55,33,53,47,9,52,2771"}),
          6, 59, "строка 3: число 39 повторяется"},
-        {lines({"PRODUCT,DRAW NUMBER,SEQUENCE NUMBER,DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN 2,NUMBER DRAWN 3,"
+        {lines({"PRODUCT,DRAW NUMBER,SEQUENCE NUMBER,DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN "
+                "2,NUMBER DRAWN 3,"
                 "NUMBER DRAWN 4,NUMBER DRAWN 5,NUMBER DRAWN 6,BONUS NUMBER",
                 "649,3760,0,2020-01-01,7,9,19,29,41,43,1", "649,3761,0,2020-01-04,1,2,3,12,23",
                 "649,3762,0,2020-01-08,7,22,23,29,38,39,30"}),
@@ -59,8 +60,9 @@ TEST(ImportBadRows, AreReportedAndStopTheImport) {
                 "2020;19;2020.05.09.;0;0 Ft;27;2 404 000 Ft;30;57;5x;61;86",
                 "2020;18;2020.05.02.;0;0 Ft;79;1 597 000 Ft;8;47;50;87;89"}),
          5, 90, "строка 2: «5x» в столбце 10 — не целое число"},
-        {lines({"Draw Date,Winning Numbers", "02/30/2020,01 02", "03/01/2020,03 04", "03/04/2020,05 06"}), 2, 9,
-         "строка 2: дата «02/30/2020» не читается"},
+        {lines({"Draw Date,Winning Numbers", "02/30/2020,01 02", "03/01/2020,03 04",
+                "03/04/2020,05 06"}),
+         2, 9, "строка 2: дата «02/30/2020» не читается"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -79,8 +81,8 @@ TEST(ImportBadRows, AreReportedAndStopTheImport) {
 // Without a header a draw number that counts up and a bonus ball beside
 // the numbers fit 1..N too; the numbers are the run between them.
 TEST(ImportColumns, DrawNumberAndBonusBesideTheNumbersAreNotTaken) {
-    const std::string text = lines({"1;3;7;12;20;22", "2;1;4;9;15;2", "3;5;6;8;21;9", "4;2;11;17;19;4",
-                                    "5;10;13;14;18;1", "6;4;9;10;16;3"});
+    const std::string text = lines({"1;3;7;12;20;22", "2;1;4;9;15;2", "3;5;6;8;21;9",
+                                    "4;2;11;17;19;4", "5;10;13;14;18;1", "6;4;9;10;16;3"});
     const ImportResult r = importHistory(text, options(4, 22));
     EXPECT_EQ(r.history.substr(0, 21), "04 22\n0001  03071220\n");
     EXPECT_TRUE(mentions(r.report, "Числа: столбцы 2–5"));
@@ -112,7 +114,9 @@ TEST(ImportColumns, NoRunOfNumbersIsAClearError) {
 // title above the header.
 TEST(ImportText, DelimitersQuotesAndLineEnds) {
     const std::string text =
-        "\xEF\xBB\xBF" "Results, all draws\r\ndraw\tnote\tn1\tn2\r\n1\t\"a\tb\"\t5\t6\r\n2\t\"say \"\"hi\"\"\"\t7\t8\r\n";
+        "\xEF\xBB\xBF"
+        "Results, all draws\r\ndraw\tnote\tn1\tn2\r\n1\t\"a\tb\"\t5\t6\r\n2\t\"say "
+        "\"\"hi\"\"\"\t7\t8\r\n";
     const ImportResult r = importHistory(text, options(2, 9));
     EXPECT_EQ(r.history, "02 09\n0001  0506\n0002  0708\n");
     EXPECT_TRUE(mentions(r.report, "табуляция; заголовок — строка 2 (строк над ним пропущено: 1)"));
@@ -122,8 +126,9 @@ TEST(ImportOrder, RepeatsAreDroppedAndTheLastDrawsKept) {
     std::string text = "Draw Date,Winning Numbers\n";
     for (int day = 0; day < kMaxImportedDraws + 6; ++day) {
         const int y = 2000 + day / 336, m = day / 28 % 12 + 1, d = day % 28 + 1;
-        const std::string row = std::to_string(m) + "/" + std::to_string(d) + "/" + std::to_string(y) + "," +
-                                std::to_string(day % 30 + 1) + " " + std::to_string(day % 30 + 31) + "\n";
+        const std::string row = std::to_string(m) + "/" + std::to_string(d) + "/" +
+                                std::to_string(y) + "," + std::to_string(day % 30 + 1) + " " +
+                                std::to_string(day % 30 + 31) + "\n";
         text += row;
         if (day == 10) text += row;
     }
@@ -137,12 +142,13 @@ TEST(ImportOrder, RepeatsAreDroppedAndTheLastDrawsKept) {
 // Rows that lack a date keep their place when the dated ones run one way,
 // and make the order unknowable when they do not.
 TEST(ImportOrder, MissingDatesNeedARowOrder) {
-    const std::string newestFirst = lines({"2020;2;2020.01.11.;5;6", "2020;1;2020.01.04.;3;4", "1957;11;;1;7",
-                                           "1957;10;.;1;2"});
-    EXPECT_EQ(importHistory(newestFirst, options(2, 9)).history, "02 09\n0001  0102\n0002  0107\n0003  0304\n0004  0506\n");
+    const std::string newestFirst = lines(
+        {"2020;2;2020.01.11.;5;6", "2020;1;2020.01.04.;3;4", "1957;11;;1;7", "1957;10;.;1;2"});
+    EXPECT_EQ(importHistory(newestFirst, options(2, 9)).history,
+              "02 09\n0001  0102\n0002  0107\n0003  0304\n0004  0506\n");
 
-    const std::string mixed = lines({"2020;2;2020.01.11.;5;6", "2020;1;2020.01.04.;3;4", "1957;11;;1;7",
-                                     "2020;3;2020.01.18.;8;9", "1957;10;;1;2"});
+    const std::string mixed = lines({"2020;2;2020.01.11.;5;6", "2020;1;2020.01.04.;3;4",
+                                     "1957;11;;1;7", "2020;3;2020.01.18.;8;9", "1957;10;;1;2"});
     EXPECT_THROW(importHistory(mixed, options(2, 9)), AppError);
     ImportOptions reversed = options(2, 9);
     reversed.order = ImportOptions::Order::Reverse;
@@ -150,7 +156,8 @@ TEST(ImportOrder, MissingDatesNeedARowOrder) {
 }
 
 TEST(ImportOrder, DrawsOfOneDayKeepTheFileOrder) {
-    const std::string text = lines({"Date,A,B", "2021-03-02,1,2", "2021-03-01,3,4", "2021-03-02,5,6"});
+    const std::string text =
+        lines({"Date,A,B", "2021-03-02,1,2", "2021-03-01,3,4", "2021-03-02,5,6"});
     const ImportResult r = importHistory(text, options(2, 9));
     EXPECT_EQ(r.history, "02 09\n0001  0304\n0002  0102\n0003  0506\n");
     EXPECT_TRUE(mentions(r.report, "строки 2 и 4 — разные тиражи"));

@@ -43,7 +43,9 @@ struct Fixture {
     const char* shared;  // the real history it was made from, if any
 };
 
-void PrintTo(const Fixture& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const Fixture& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Layouts : public testing::TestWithParam<Fixture> {};
 class RealLayouts : public Layouts {};
@@ -78,7 +80,8 @@ TEST_P(RealLayouts, MatchTheRealHistoryWhereTheyOverlap) {
     auto at = real.begin();
     for (const std::string& d : mine) {
         at = std::find(at, real.end(), d);
-        ASSERT_NE(at, real.end()) << f.name << ": " << d << " is not in " << f.shared << " after the draws before it";
+        ASSERT_NE(at, real.end()) << f.name << ": " << d << " is not in " << f.shared
+                                  << " after the draws before it";
     }
 }
 

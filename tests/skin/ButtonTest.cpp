@@ -12,7 +12,9 @@
 #include "ui/Look.h"
 
 namespace trimel::skin {
-char* toString(const Rgb& c) { return QTest::toString(QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b)); }
+char* toString(const Rgb& c) {
+    return QTest::toString(QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b));
+}
 }  // namespace trimel::skin
 
 using namespace trimel;
@@ -62,8 +64,10 @@ void sendKey(QWidget* w, QEvent::Type type, int key, bool autoRepeat = false) {
 struct Window {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QLineEdit* edit = new QLineEdit(window.get());
-    TsButton* open = makeButton(window.get(), {"sButton1", "Открыть файл", "hint", QRect(10, 10, 121, 25)});
-    TsButton* play = makeButton(window.get(), {"sButton4", "ИГРАТЬ!", QString(), QRect(10, 40, 121, 25), 13, true});
+    TsButton* open =
+        makeButton(window.get(), {"sButton1", "Открыть файл", "hint", QRect(10, 10, 121, 25)});
+    TsButton* play = makeButton(
+        window.get(), {"sButton4", "ИГРАТЬ!", QString(), QRect(10, 40, 121, 25), 13, true});
     Window() {
         useWindowLook(window.get(), 11);
         window->resize(200, 120);
@@ -76,7 +80,7 @@ struct Window {
 
 class ButtonTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fadesInAndOutWithTheWeightsOfEachStep() {
         Window w;
         TsButton* b = w.open;
@@ -228,7 +232,7 @@ private slots:
 // it with QT_SCALE_FACTOR=2).
 class DenseScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void drawsAtDevicePixelsOnADenseScreen() {
         Window w;
         TsButton* b = w.open;

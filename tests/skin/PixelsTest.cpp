@@ -118,7 +118,10 @@ TEST(Edge, StripsBlendTowardTheirTonesAndMeetOnTheDiagonals) {
         drawEdge(image, kind, width, soft);
         return image;
     };
-    const auto grey = [](int v) { return Rgb{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v)}; };
+    const auto grey = [](int v) {
+        return Rgb{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v),
+                   static_cast<std::uint8_t>(v)};
+    };
     const Image24 raised = edged(TsControlBevel::cbRaisedSoft, 2, true);
     EXPECT_EQ(raised.pixel(0, 4), grey(240));
     EXPECT_EQ(raised.pixel(1, 4), grey(170));
@@ -139,7 +142,8 @@ TEST(Edge, StripsBlendTowardTheirTonesAndMeetOnTheDiagonals) {
     EXPECT_EQ(lowered.pixel(4, 0), grey(0));
     EXPECT_EQ(lowered.pixel(4, 7), grey(255));
 
-    for (const Image24& half : {edged(TsControlBevel::cbRaisedHard, 2, true), edged(TsControlBevel::cbRaisedSoft, 2, false)}) {
+    for (const Image24& half : {edged(TsControlBevel::cbRaisedHard, 2, true),
+                                edged(TsControlBevel::cbRaisedSoft, 2, false)}) {
         EXPECT_EQ(half.pixel(0, 4), grey(170));
         EXPECT_EQ(half.pixel(1, 4), grey(170));
     }

@@ -24,8 +24,10 @@ void compareWithArithmetic(TsButtonControl* button, bool hot) {
     QCOMPARE(button->devicePixelRatioF(), 1.0);
     const int w = button->width(), h = button->height();
     const QPoint origin = button->mapToGlobal(QPoint(0, 0));
-    const QImage screen =
-        button->screen()->grabWindow(0, origin.x(), origin.y(), w, h).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage screen = button->screen()
+                              ->grabWindow(0, origin.x(), origin.y(), w, h)
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(screen.size(), QSize(w, h));
 
     Image24 expected(w, h);
@@ -48,9 +50,17 @@ void compareWithArithmetic(TsButtonControl* button, bool hot) {
             const QRgb s = screen.pixel(x, y);
             const Rgb e = expected.pixel(x, y);
             if (qRed(s) != e.r || qGreen(s) != e.g || qBlue(s) != e.b)
-                QFAIL(qPrintable(QStringLiteral("%1 look, pixel %2,%3: screen %4,%5,%6, expected %7,%8,%9")
-                                     .arg(hot ? "hot" : "normal").arg(x).arg(y)
-                                     .arg(qRed(s)).arg(qGreen(s)).arg(qBlue(s)).arg(e.r).arg(e.g).arg(e.b)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 look, pixel %2,%3: screen %4,%5,%6, expected %7,%8,%9")
+                        .arg(hot ? "hot" : "normal")
+                        .arg(x)
+                        .arg(y)
+                        .arg(qRed(s))
+                        .arg(qGreen(s))
+                        .arg(qBlue(s))
+                        .arg(e.r)
+                        .arg(e.g)
+                        .arg(e.b)));
             ++compared;
         }
     QVERIFY(compared > w * h / 4);
@@ -60,7 +70,7 @@ void compareWithArithmetic(TsButtonControl* button, bool hot) {
 
 class ScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void openFileButtonOnScreen() {
         installFontSubstitutes();
         test::WorkDir dir;

@@ -14,8 +14,8 @@
 #include <functional>
 
 #include "UiFixture.h"
-#include "domain/IntText.h"
 #include "Unreadable.h"
+#include "domain/IntText.h"
 #include "ui/GridView.h"
 #include "ui/fav.h"
 #include "ui/polov.h"
@@ -41,13 +41,14 @@ struct Row {
     Reporter::Kind kind = Reporter::Kind::ErrorReport;
     int K = 0, N = 0, D = 0, wheels = 2;
     QString listed = "001 8н-3к, 002 6н-1к";  // the left lists' items
-    QString edits = "/";                       // the part-size edits
+    QString edits = "/";                      // the part-size edits
     int strip2 = 6;  // columns of the second number strip after the run that follows
     bool unreadable = false;
 };
 
 const QByteArray kGoodHistory = historyFile(
-    6, 45, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}, {2, 4, 6, 8, 10, 45}});
+    6, 45,
+    {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}, {2, 4, 6, 8, 10, 45}});
 
 QByteArray utf16(const QString& text) {
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
@@ -81,7 +82,8 @@ auto folder(const char* name) {
 }
 auto danglingLink(const char* name) {
     return [name](const WorkDir& d) {
-        std::filesystem::create_symlink(d.path("nowhere").toStdString(), d.path(name).toStdString());
+        std::filesystem::create_symlink(d.path("nowhere").toStdString(),
+                                        d.path(name).toStdString());
         return d.path(name);
     };
 }
@@ -95,9 +97,12 @@ auto typed(const char* text) {
     return [text](const WorkDir&) { return QString(text); };
 }
 
-QString conversion(const QString& text) { return "'" + text + "' is not a valid integer value."; }
+QString conversion(const QString& text) {
+    return "'" + text + "' is not a valid integer value.";
+}
 const QString kMark = QStringLiteral("\uFFFD");
-const QString kSumMessage = "Сумма частей больше количества чисел в лотерее. Выберите другие системы.";
+const QString kSumMessage =
+    "Сумма частей больше количества чисел в лотерее. Выберите другие системы.";
 
 const std::vector<Row>& rows() {
     using K = Reporter::Kind;
@@ -107,12 +112,14 @@ const std::vector<Row>& rows() {
         // A draw history.
         {"history: empty file", Input::History, history(""), conversion("")},
         {"history: one blank line", Input::History, history("\n"), conversion("")},
-        {"history: only CR characters", Input::History, history("\r\r\r\r"), conversion(kMark + kMark)},
+        {"history: only CR characters", Input::History, history("\r\r\r\r"),
+         conversion(kMark + kMark)},
         {"history: Ctrl-Z first", Input::History, history("\x1A" + kGoodHistory), conversion("")},
-        {"history: binary bytes", Input::History, history(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)),
-         conversion(kMark + "P")},
-        {"history: a 10 MB line", Input::History, history("06 45 " + QByteArray(10 << 20, '7') + "\n0001  010203040506\n"),
-         "", K::ErrorReport, 6, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
+        {"history: binary bytes", Input::History,
+         history(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), conversion(kMark + "P")},
+        {"history: a 10 MB line", Input::History,
+         history("06 45 " + QByteArray(10 << 20, '7') + "\n0001  010203040506\n"), "",
+         K::ErrorReport, 6, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
         {"history: 65 MB with no line end", Input::History,
          [](const WorkDir& d) {
              d.write("input", "");
@@ -121,52 +128,63 @@ const std::vector<Row>& rows() {
          },
          "Файл слишком велик: программа читает не больше 64 МБ файла."},
         {"history: header with letters", Input::History, history("K6 N45\n"), conversion("K6")},
-        {"history: K = 0", Input::History, history("00 45\n0001  010203040506\n"), "", K::ErrorReport, 0, 45, 1,
-         2, "001 8н-3к, 002 6н-1к", "22/23"},
-        {"history: N = 0", Input::History, history("06 00\n0001  010203040506\n"), "", K::ErrorReport, 6, 0, 1,
-         2, "001 8н-3к, 002 6н-1к", "0/0"},
+        {"history: K = 0", Input::History, history("00 45\n0001  010203040506\n"), "",
+         K::ErrorReport, 0, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
+        {"history: N = 0", Input::History, history("06 00\n0001  010203040506\n"), "",
+         K::ErrorReport, 6, 0, 1, 2, "001 8н-3к, 002 6н-1к", "0/0"},
         {"history: K = 21", Input::History, history("21 45\n0001  01\n"),
          "В тираже не может быть больше 20 чисел."},
-        {"history: draw line shorter than its fields", Input::History, history("06 45\n0001  0102\n"),
-         conversion(""), K::ErrorReport, 6, 45, 1},
-        {"history: 10001 draw lines", Input::History, history("06 45\n" + repeatedLines("0001  010203040506", 10001)),
+        {"history: draw line shorter than its fields", Input::History,
+         history("06 45\n0001  0102\n"), conversion(""), K::ErrorReport, 6, 45, 1},
+        {"history: 10001 draw lines", Input::History,
+         history("06 45\n" + repeatedLines("0001  010203040506", 10001)),
          "В файле больше 10000 тиражей: загружены первые 10000.", K::Notice, 6, 45, 10000, 2,
          "001 8н-3к, 002 6н-1к", "22/23"},
-        {"history: trailing blank line", Input::History, history("06 45\n0001  010203040506\n\n"), conversion(""),
-         K::ErrorReport, 6, 45, 2},
+        {"history: trailing blank line", Input::History, history("06 45\n0001  010203040506\n\n"),
+         conversion(""), K::ErrorReport, 6, 45, 2},
         {"history: hexadecimal values", Input::History, history("$6 $F\n$1F0  $1$2$3$4$5$6\n"), "",
          K::ErrorReport, 6, 15, 1, 2, "001 8н-3к, 002 6н-1к", "8/7"},
-        {"history: UTF-8 with BOM", Input::History, history("\xEF\xBB\xBF" "06 45\r\n0001  010203040506 жж\r\n"), "",
-         K::ErrorReport, 6, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
-        {"history: UTF-16 with BOM", Input::History, history("\xFF\xFE" + utf16("06 45\r\n0001  010203040506\r\n")),
-         conversion(kMark + kMark)},
-        {"history: UTF-16 without BOM", Input::History, history(utf16("06 45\r\n0001  010203040506\r\n")),
-         conversion("0" + kMark)},
+        {"history: UTF-8 with BOM", Input::History,
+         history("\xEF\xBB\xBF"
+                 "06 45\r\n0001  010203040506 жж\r\n"),
+         "", K::ErrorReport, 6, 45, 1, 2, "001 8н-3к, 002 6н-1к", "22/23"},
+        {"history: UTF-16 with BOM", Input::History,
+         history("\xFF\xFE" + utf16("06 45\r\n0001  010203040506\r\n")), conversion(kMark + kMark)},
+        {"history: UTF-16 without BOM", Input::History,
+         history(utf16("06 45\r\n0001  010203040506\r\n")), conversion("0" + kMark)},
         {"history: a folder", Input::History, folder("folder"), "File access denied."},
         {"history: a dangling link", Input::History, danglingLink("link"), "File not found."},
         {"history: a FIFO", Input::History, fifo("fifo"), "File access denied."},
-        {"history: an unreadable file", Input::History, history(kGoodHistory), "File access denied.",
-         K::ErrorReport, 0, 0, 0, 2, "001 8н-3к, 002 6н-1к", "/", 6, true},
+        {"history: an unreadable file", Input::History, history(kGoodHistory),
+         "File access denied.", K::ErrorReport, 0, 0, 0, 2, "001 8н-3к, 002 6н-1к", "/", 6, true},
 
         // A wheel file, loaded after the two good ones; the run that follows
         // plays it as the second wheel when it is listed.
         {"wheel: empty file", Input::Wheel, wheel(""), conversion(""), K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: one blank line", Input::Wheel, wheel("\n"), conversion(""), K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: only CR characters", Input::Wheel, wheel("\r\r\r"), conversion(""), K::ErrorReport, 0, 0, 0, 3},
+        {"wheel: one blank line", Input::Wheel, wheel("\n"), conversion(""), K::ErrorReport, 0, 0,
+         0, 3},
+        {"wheel: only CR characters", Input::Wheel, wheel("\r\r\r"), conversion(""), K::ErrorReport,
+         0, 0, 0, 3},
         {"wheel: Ctrl-Z first", Input::Wheel, wheel("\x1A" + wheelHead + tickets), conversion(""),
          K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: binary bytes", Input::Wheel, wheel(QByteArray("\x7F" "ELF\x02\x01\n\x01\0\0\0\n", 12)),
+        {"wheel: binary bytes", Input::Wheel,
+         wheel(QByteArray("\x7F"
+                          "ELF\x02\x01\n\x01\0\0\0\n",
+                          12)),
          conversion(kMark + kMark + kMark + kMark), K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: a 10 MB line", Input::Wheel, wheel("title\n" + QByteArray(10 << 20, '7') + "\n3\n3\n0\n"),
+        {"wheel: a 10 MB line", Input::Wheel,
+         wheel("title\n" + QByteArray(10 << 20, '7') + "\n3\n3\n0\n"),
          conversion(QString(256, '7') + "…"), K::ErrorReport, 0, 0, 0, 3},
         {"wheel: header with letters", Input::Wheel, wheel("title\nsix\n1\n3\n0\n010203040506\n"),
          conversion("six"), K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: trailing blank line", Input::Wheel, wheel(wheelHead + tickets + "\n"), conversion(""),
-         K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 8н-3к", "/", 8},
-        {"wheel: hexadecimal values", Input::Wheel, wheel("title\n$8\n0x3\nX3\n-$0\n$1$2$3$4$5$6\n"), "",
-         K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 8н-3к", "/", 8},
-        {"wheel: values just over the 32-bit range", Input::Wheel, wheel("title\n2147483648\n1\n3\n0\n"),
-         conversion("2147483648"), K::ErrorReport, 0, 0, 0, 3},
+        {"wheel: trailing blank line", Input::Wheel, wheel(wheelHead + tickets + "\n"),
+         conversion(""), K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 8н-3к", "/", 8},
+        {"wheel: hexadecimal values", Input::Wheel,
+         wheel("title\n$8\n0x3\nX3\n-$0\n$1$2$3$4$5$6\n"), "", K::ErrorReport, 0, 0, 0, 3,
+         "001 8н-3к, 002 6н-1к, 003 8н-3к", "/", 8},
+        {"wheel: values just over the 32-bit range", Input::Wheel,
+         wheel("title\n2147483648\n1\n3\n0\n"), conversion("2147483648"), K::ErrorReport, 0, 0, 0,
+         3},
         {"wheel: ticket count just under it", Input::Wheel, wheel("title\n8\n-2147483649\n3\n0\n"),
          conversion("-2147483649"), K::ErrorReport, 0, 0, 0, 3},
         {"wheel: UTF-8 with BOM", Input::Wheel, wheel("\xEF\xBB\xBF" + wheelHead + tickets), "",
@@ -178,36 +196,43 @@ const std::vector<Row>& rows() {
         {"wheel: UTF-16 without BOM", Input::Wheel, wheel(utf16("title\r\n8\r\n3\r\n")),
          conversion(kMark + "8" + kMark + kMark + kMark), K::ErrorReport, 0, 0, 0, 3},
         {"wheel: a folder", Input::Wheel, folder("wheels/ASys900.txt"), "File access denied."},
-        {"wheel: a dangling link", Input::Wheel, danglingLink("wheels/ASys900.txt"), "File not found."},
+        {"wheel: a dangling link", Input::Wheel, danglingLink("wheels/ASys900.txt"),
+         "File not found."},
         {"wheel: a FIFO", Input::Wheel, fifo("wheels/ASys900.txt"), "File access denied."},
-        {"wheel: an unreadable file", Input::Wheel, wheel(wheelHead + tickets), "File access denied.",
-         K::ErrorReport, 0, 0, 0, 2, "001 8н-3к, 002 6н-1к", "/", 6, true},
-        {"wheel: fewer ticket lines than its count", Input::Wheel, wheel("title\n8\n5\n3\n0\n010203040506\n"), "",
-         K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 8н-5к", "/", 8},
-        {"wheel: positions above its number count", Input::Wheel, wheel("title\n6\n2\n3\n0\n999897969594\n070809101112\n"),
-         "", K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 6н-2к"},
-        {"wheel: guarantee 6", Input::Wheel, wheel("title\n8\n3\n6\n0\n" + tickets), "", K::ErrorReport, 0, 0, 0, 3},
-        {"wheel: number count 100000", Input::Wheel, wheel("title\n100000\n1\n3\n0\n010203040506\n"), "",
-         K::ErrorReport, 0, 0, 0, 3, "001 8н-3к, 002 6н-1к, 003 100000н-1к", "/", 100},
+        {"wheel: an unreadable file", Input::Wheel, wheel(wheelHead + tickets),
+         "File access denied.", K::ErrorReport, 0, 0, 0, 2, "001 8н-3к, 002 6н-1к", "/", 6, true},
+        {"wheel: fewer ticket lines than its count", Input::Wheel,
+         wheel("title\n8\n5\n3\n0\n010203040506\n"), "", K::ErrorReport, 0, 0, 0, 3,
+         "001 8н-3к, 002 6н-1к, 003 8н-5к", "/", 8},
+        {"wheel: positions above its number count", Input::Wheel,
+         wheel("title\n6\n2\n3\n0\n999897969594\n070809101112\n"), "", K::ErrorReport, 0, 0, 0, 3,
+         "001 8н-3к, 002 6н-1к, 003 6н-2к"},
+        {"wheel: guarantee 6", Input::Wheel, wheel("title\n8\n3\n6\n0\n" + tickets), "",
+         K::ErrorReport, 0, 0, 0, 3},
+        {"wheel: number count 100000", Input::Wheel,
+         wheel("title\n100000\n1\n3\n0\n010203040506\n"), "", K::ErrorReport, 0, 0, 0, 3,
+         "001 8н-3к, 002 6н-1к, 003 100000н-1к", "/", 100},
         {"wheel: 101 wheel files", Input::Wheel,
          [](const WorkDir& d) {
              for (int i = 3; i <= 101; ++i)
-                 d.write(QString("wheels/ASys%1.txt").arg(i, 3, 10, QLatin1Char('0')), "t\n6\n1\n6\n0\n010203040506\n");
+                 d.write(QString("wheels/ASys%1.txt").arg(i, 3, 10, QLatin1Char('0')),
+                         "t\n6\n1\n6\n0\n010203040506\n");
              return QString();
          },
          "Загружено 100 систем, остальные файлы систем пропущены.", K::Notice, 0, 0, 0, 100},
-        {"wheel: 10001 ticket lines", Input::Wheel, wheel("title\n8\n10001\n3\n0\n" + repeatedLines("010203040506", 10001)),
-         "В системе ASys900.txt больше 10000 билетов: лишние строки пропущены.", K::Notice, 0, 0, 0, 3,
-         "001 8н-3к, 002 6н-1к, 003 8н-10001к", "/", 8},
+        {"wheel: 10001 ticket lines", Input::Wheel,
+         wheel("title\n8\n10001\n3\n0\n" + repeatedLines("010203040506", 10001)),
+         "В системе ASys900.txt больше 10000 билетов: лишние строки пропущены.", K::Notice, 0, 0, 0,
+         3, "001 8н-3к, 002 6н-1к, 003 8н-10001к", "/", 8},
 
         // Part sizes typed over a good history (N = 45) and both wheels.
-        {"part sizes: 99 and 6", Input::PartSizes, typed("99/6"), kSumMessage, K::ErrorDialog, 6, 45, 4, 2,
-         "001 8н-3к, 002 6н-1к", "99/6"},
+        {"part sizes: 99 and 6", Input::PartSizes, typed("99/6"), kSumMessage, K::ErrorDialog, 6,
+         45, 4, 2, "001 8н-3к, 002 6н-1к", "99/6"},
         {"part sizes: -5 and 6", Input::PartSizes, typed("-5/6"), "", K::ErrorReport, 6, 45, 4, 2,
          "001 8н-3к, 002 6н-1к", "-5/6"},
         {"part sizes: 50 and -5", Input::PartSizes, typed("50/-5"),
-         "Не хватает чисел для частей такого размера. Измените размеры частей.", K::ErrorDialog, 6, 45, 4, 2,
-         "001 8н-3к, 002 6н-1к", "50/-5"},
+         "Не хватает чисел для частей такого размера. Измените размеры частей.", K::ErrorDialog, 6,
+         45, 4, 2, "001 8н-3к, 002 6н-1к", "50/-5"},
         // Favourite numbers left longer than the first part (8 numbers).
         {"favourites: longer than the first part", Input::Favourites,
          typed("0102030405060708091011121314151617181920"), "", K::ErrorReport, 6, 45, 4, 2,
@@ -220,7 +245,8 @@ QString listedWheels(Program& p) {
     QTest::mouseClick(p.form1()->sButton2, Qt::LeftButton);
     QStringList items;
     for (int n : {1, 3, 5})
-        for (int i = 0; i < p.form4()->listBox(n)->count(); ++i) items << p.form4()->listBox(n)->item(i)->text();
+        for (int i = 0; i < p.form4()->listBox(n)->count(); ++i)
+            items << p.form4()->listBox(n)->item(i)->text();
     return items.join(", ");
 }
 
@@ -255,7 +281,7 @@ QString shownText(const std::vector<Shown>& shown) {
 
 class BadInputTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void table_data() {
         QTest::addColumn<int>("index");
         for (std::size_t i = 0; i < rows().size(); ++i) QTest::newRow(rows()[i].name) << int(i);

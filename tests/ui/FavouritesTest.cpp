@@ -13,7 +13,7 @@ using namespace trimel::ui::test;
 
 class FavouritesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void enterNumbers_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("text");
@@ -22,17 +22,18 @@ private slots:
         // Entries start at 9 so that what was cleared and what was kept show.
         QTest::newRow("zero padded") << 3 << "010203" << QList<int>{1, 2, 3, 9} << "";
         QTest::newRow("blank padded") << 3 << " 1 2 3" << QList<int>{1, 2, 3, 9} << "";
-        QTest::newRow("trailing blank") << 3 << "1 2 3 " << QList<int>{0, 0, 0, 9}
-                                        << "'1 ' is not a valid integer value.";
-        QTest::newRow("missing group") << 3 << "0102" << QList<int>{1, 2, 0, 9}
-                                       << "'' is not a valid integer value.";
+        QTest::newRow("trailing blank")
+            << 3 << "1 2 3 " << QList<int>{0, 0, 0, 9} << "'1 ' is not a valid integer value.";
+        QTest::newRow("missing group")
+            << 3 << "0102" << QList<int>{1, 2, 0, 9} << "'' is not a valid integer value.";
         QTest::newRow("extra ignored") << 2 << "010203" << QList<int>{1, 2, 9, 9} << "";
         QTest::newRow("one last digit") << 2 << "017" << QList<int>{1, 7, 9, 9} << "";
         QTest::newRow("letters") << 2 << "01a1" << QList<int>{1, 0, 9, 9}
                                  << "'a1' is not a valid integer value.";
         // Groups are of UTF-16 units: a pair split by them is a '?' each side.
-        QTest::newRow("split pair") << 2 << QString::fromUtf8("1\U0001F6005") << QList<int>{0, 0, 9, 9}
-                                    << "'1?' is not a valid integer value.";
+        QTest::newRow("split pair")
+            << 2 << QString::fromUtf8("1\U0001F6005") << QList<int>{0, 0, 9, 9}
+            << "'1?' is not a valid integer value.";
         QTest::newRow("cyrillic") << 2 << QString::fromUtf8("0\u04355") << QList<int>{0, 0, 9, 9}
                                   << QString::fromUtf8("'0\u0435' is not a valid integer value.");
         QTest::newRow("hex and out of range") << 2 << "x999" << QList<int>{9, 99, 9, 9} << "";
@@ -115,13 +116,20 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<int>("cursor");
-        QTest::newRow("fits") << "01" << "0102" << 4 << "0102" << -1;
-        QTest::newRow("typed past") << "0102" << "01023" << 4 << "0102" << 4;
-        QTest::newRow("paste cut") << "01" << "01020304" << 6 << "010203" << 6;
-        QTest::newRow("paste in middle") << "0106" << "01020306" << 6 << "010206" << 5;
-        QTest::newRow("over selection") << "010203" << "01999903" << 6 << "019903" << 4;
-        QTest::newRow("deleting") << "01020304" << "010204" << 4 << "010204" << -1;
-        QTest::newRow("no limit") << "" << "0102030405" << 0 << "0102030405" << -1;
+        QTest::newRow("fits") << "01"
+                              << "0102" << 4 << "0102" << -1;
+        QTest::newRow("typed past") << "0102"
+                                    << "01023" << 4 << "0102" << 4;
+        QTest::newRow("paste cut") << "01"
+                                   << "01020304" << 6 << "010203" << 6;
+        QTest::newRow("paste in middle") << "0106"
+                                         << "01020306" << 6 << "010206" << 5;
+        QTest::newRow("over selection") << "010203"
+                                        << "01999903" << 6 << "019903" << 4;
+        QTest::newRow("deleting") << "01020304"
+                                  << "010204" << 4 << "010204" << -1;
+        QTest::newRow("no limit") << ""
+                                  << "0102030405" << 0 << "0102030405" << -1;
     }
     void limitTypingCutsOnlyTheInsertion() {
         QFETCH(QString, before);

@@ -19,7 +19,7 @@ using namespace trimel::ui::test;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void resizeRule_data() {
         QTest::addColumn<int>("clientWidth");
         QTest::addColumn<QList<int>>("columns");

@@ -59,7 +59,7 @@ void compareGrid(GridView* shown, const TextGrid& expected) {
 
 class RunTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void aCompleteRunFillsBothWindows() {
         Ready ready;
         Program& p = ready.p();
@@ -137,8 +137,9 @@ private slots:
         QCOMPARE(ready.s->shown.size(), std::size_t(1));
         QCOMPARE(ready.s->shown[0].kind, Reporter::Kind::ErrorDialog);
         QCOMPARE(ready.s->shown[0].caption, QString("Error"));
-        QCOMPARE(ready.s->shown[0].text,
-                 QString("Сумма частей больше количества чисел в лотерее. Выберите другие системы."));
+        QCOMPARE(
+            ready.s->shown[0].text,
+            QString("Сумма частей больше количества чисел в лотерее. Выберите другие системы."));
         QVERIFY(!p.form3()->isVisible());
         QCOMPARE(main->StringGrid2->shownCell(0, 0), QString("Тираж"));
     }

@@ -22,14 +22,15 @@ using namespace trimel::ui::test;
 
 class StartupTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowsAreMadeInOrderAndOnlyTheMainOneShows() {
         WorkDir dir;
         dir.write("wheels/ASys001.txt", wheelFile(6, 1, 3, {{1, 2, 3, 4, 5, 6}}));
         dir.write("wheels/ASys002.txt", wheelFile(7, 1, 4, {{1, 2, 3, 4, 5, 7}}));
         Started s;
         Program& p = s.p();
-        QCOMPARE(p.creationOrder(), QStringList({"TForm1", "TForm40", "TForm2", "TForm3", "TForm4"}));
+        QCOMPARE(p.creationOrder(),
+                 QStringList({"TForm1", "TForm40", "TForm2", "TForm3", "TForm4"}));
         QVERIFY(p.form1()->isVisible());
         QVERIFY(!p.form40()->isVisible());
         QVERIFY(!p.form2()->isVisible());
@@ -41,7 +42,8 @@ private slots:
         TForm1* main = p.form1();
         QCOMPARE(main->windowTitle(), QString("Тримель v" TRIMEL_VERSION));
         QCOMPARE(main->size(), QSize(897, 516));
-        QVERIFY(main->sButton1->isEnabled() && main->sButton2->isEnabled() && main->sButton3->isEnabled());
+        QVERIFY(main->sButton1->isEnabled() && main->sButton2->isEnabled() &&
+                main->sButton3->isEnabled());
         QVERIFY(!main->sButton4->isEnabled());
         // Closing the main window alone ends the program.
         QVERIFY(main->testAttribute(Qt::WA_QuitOnClose));
@@ -84,22 +86,38 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("rect");
         // Main window at its design size, after the resize rule has run.
-        QTest::newRow("draws grid") << "TForm1" << "StringGrid1" << QRect(6, 8, 339, 481);
-        QTest::newRow("hits grid") << "TForm1" << "StringGrid2" << QRect(496, 8, 395, 481);
-        QTest::newRow("open") << "TForm1" << "sButton1" << QRect(355, 8, 121, 25);
-        QTest::newRow("play") << "TForm1" << "sButton4" << QRect(355, 104, 121, 25);
-        QTest::newRow("part 1") << "TForm1" << "LabeledEdit1" << QRect(353, 468, 41, 22);
-        QTest::newRow("part 2") << "TForm1" << "LabeledEdit2" << QRect(425, 468, 41, 22);
-        QTest::newRow("credit") << "TForm1" << "Label19" << QRect(736, 495, 155, 14);
-        QTest::newRow("site") << "TForm1" << "Label20" << QRect(6, 494, 222, 14);
-        QTest::newRow("list 1") << "TForm4" << "ListBox1" << QRect(8, 24, 105, 129);
-        QTest::newRow("list 6") << "TForm4" << "ListBox6" << QRect(192, 328, 113, 129);
-        QTest::newRow("choose") << "TForm4" << "sButton1" << QRect(312, 24, 89, 25);
-        QTest::newRow("numbers") << "TForm2" << "LabeledEdit1" << QRect(16, 56, 361, 21);
-        QTest::newRow("enter") << "TForm2" << "sButton1" << QRect(288, 80, 91, 25);
-        QTest::newRow("tickets 2") << "TForm3" << "StringGrid2" << QRect(294, 24, 240, 225);
-        QTest::newRow("strip 2") << "TForm3" << "StringGrid4" << QRect(8, 360, 530, 40);
-        QTest::newRow("back") << "TForm40" << "sButton1" << QRect(104, 168, 75, 25);
+        QTest::newRow("draws grid") << "TForm1"
+                                    << "StringGrid1" << QRect(6, 8, 339, 481);
+        QTest::newRow("hits grid") << "TForm1"
+                                   << "StringGrid2" << QRect(496, 8, 395, 481);
+        QTest::newRow("open") << "TForm1"
+                              << "sButton1" << QRect(355, 8, 121, 25);
+        QTest::newRow("play") << "TForm1"
+                              << "sButton4" << QRect(355, 104, 121, 25);
+        QTest::newRow("part 1") << "TForm1"
+                                << "LabeledEdit1" << QRect(353, 468, 41, 22);
+        QTest::newRow("part 2") << "TForm1"
+                                << "LabeledEdit2" << QRect(425, 468, 41, 22);
+        QTest::newRow("credit") << "TForm1"
+                                << "Label19" << QRect(736, 495, 155, 14);
+        QTest::newRow("site") << "TForm1"
+                              << "Label20" << QRect(6, 494, 222, 14);
+        QTest::newRow("list 1") << "TForm4"
+                                << "ListBox1" << QRect(8, 24, 105, 129);
+        QTest::newRow("list 6") << "TForm4"
+                                << "ListBox6" << QRect(192, 328, 113, 129);
+        QTest::newRow("choose") << "TForm4"
+                                << "sButton1" << QRect(312, 24, 89, 25);
+        QTest::newRow("numbers") << "TForm2"
+                                 << "LabeledEdit1" << QRect(16, 56, 361, 21);
+        QTest::newRow("enter") << "TForm2"
+                               << "sButton1" << QRect(288, 80, 91, 25);
+        QTest::newRow("tickets 2") << "TForm3"
+                                   << "StringGrid2" << QRect(294, 24, 240, 225);
+        QTest::newRow("strip 2") << "TForm3"
+                                 << "StringGrid4" << QRect(8, 360, 530, 40);
+        QTest::newRow("back") << "TForm40"
+                              << "sButton1" << QRect(104, 168, 75, 25);
     }
     void layouts() {
         QFETCH(QString, window);

@@ -22,32 +22,32 @@ struct Shown {
     Reporter::Kind kind;
     QString caption;
     QString text;
-    int visibleWindows;   // top-level windows visible when it was shown
+    int visibleWindows;     // top-level windows visible when it was shown
     bool laterWindowsMade;  // whether the About window existed by then
 };
 
 class RecordingReporter : public Reporter {
-public:
+  public:
     RecordingReporter(std::vector<Shown>& log, const Program* program)
         : Reporter(program->title()), log_(log), program_(program) {}
 
-protected:
+  protected:
     void show(Kind kind, const std::string& caption, const std::string& text) override {
         int visible = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible()) ++visible;
-        log_.push_back({kind, QString::fromStdString(caption), QString::fromStdString(text), visible,
-                        program_ && program_->form40() != nullptr});
+        log_.push_back({kind, QString::fromStdString(caption), QString::fromStdString(text),
+                        visible, program_ && program_->form40() != nullptr});
     }
 
-private:
+  private:
     std::vector<Shown>& log_;
     const Program* program_;
 };
 
 // A working folder of its own for one test; the old one comes back after.
 class WorkDir {
-public:
+  public:
     WorkDir() : previous_(QDir::currentPath()) {
         QDir::setCurrent(dir_.path());
         QDir().mkpath(QStringLiteral("wheels"));
@@ -60,7 +60,7 @@ public:
         f.write(bytes);
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };

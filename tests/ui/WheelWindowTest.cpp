@@ -47,7 +47,7 @@ TForm4* openActivated(Started& s) {
 
 class WheelWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void itemTexts() {
         Wheel w;
         w.numberCount = 12;
@@ -174,7 +174,8 @@ private slots:
         form->listBox(1)->setCurrentRow(0);
         QTest::mouseClick(form->sButton1, Qt::LeftButton);  // no second wheel, and 12 is not N
         QCOMPARE(s.shown.size(), std::size_t(2));
-        for (const Shown& m : s.shown) QCOMPARE(m.text, QString("Выберите систему для каждой части."));
+        for (const Shown& m : s.shown)
+            QCOMPARE(m.text, QString("Выберите систему для каждой части."));
         QVERIFY(form->isVisible());
         QCOMPARE(main->LabeledEdit1->text(), QString("22"));
         QCOMPARE(state.size1, 0);

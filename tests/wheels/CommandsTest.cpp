@@ -29,10 +29,13 @@ std::string wheel(const std::string& header, const std::string& tickets) {
 
 TEST(CheckCommand, ReportsGoodAndBadWheels) {
     TempDir dir;
-    const std::string good = dir.write("good.txt", wheel("7\n2\n4\n0\n", "010203040506\n020304050607\n"));
+    const std::string good =
+        dir.write("good.txt", wheel("7\n2\n4\n0\n", "010203040506\n020304050607\n"));
     Result r = tool({"check", good});
     EXPECT_EQ(r.code, 0);
-    EXPECT_NE(r.out.find("good.txt: верна — система на 7 чисел: гарантия 4 при 6, 2 билета."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("good.txt: верна — система на 7 чисел: гарантия 4 при 6, 2 билета."),
+              std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("в 5 числах и более: 7 (100,00 %)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Билетов на число: от 1 до 2."), std::string::npos) << r.out;
 
@@ -41,19 +44,28 @@ TEST(CheckCommand, ReportsGoodAndBadWheels) {
     r = tool({"check", weak, good});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.out.find("weak.txt: НЕВЕРНА"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("15 из 28 сочетаний по 6 из 8 не совпадают ни с одним билетом в 5 числах, например:\n"
-                         "    1 2 3 4 7 8\n    1 2 3 5 7 8\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Проверено файлов: 2, верных: 1, неверных: 1."), std::string::npos) << r.out;
+    EXPECT_NE(
+        r.out.find(
+            "15 из 28 сочетаний по 6 из 8 не совпадают ни с одним билетом в 5 числах, например:\n"
+            "    1 2 3 4 7 8\n    1 2 3 5 7 8\n"),
+        std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Проверено файлов: 2, верных: 1, неверных: 1."), std::string::npos)
+        << r.out;
 }
 
 TEST(CheckCommand, FindsFaultsOfHeaderAndTickets) {
     TempDir dir;
-    const std::string path = dir.write("bad.txt", wheel("7\n3\n3\n0\n", "010203040508\n010101020304\n"));
+    const std::string path =
+        dir.write("bad.txt", wheel("7\n3\n3\n0\n", "010203040508\n010101020304\n"));
     Result r = tool({"check", path});
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.out.find("Ошибка: в заголовке 3 билета, а строк с билетами 2."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Ошибка: билет 1 (строка 6): позиция 8 вне 1..7."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Ошибка: билет 2 (строка 7): позиция 1 повторяется."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Ошибка: в заголовке 3 билета, а строк с билетами 2."), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Ошибка: билет 1 (строка 6): позиция 8 вне 1..7."), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Ошибка: билет 2 (строка 7): позиция 1 повторяется."), std::string::npos)
+        << r.out;
 
     const std::string huge = dir.write("huge.txt", wheel("65\n0\n3\n0\n", ""));
     r = tool({"check", huge});
@@ -67,7 +79,9 @@ TEST(CheckCommand, ReadErrorsAreTheProgramsOwn) {
     const std::string path = dir.write("text.txt", wheel("7\n1x\n3\n0\n", ""));
     Result r = tool({"check", path, dir.file("missing.txt")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.out.find("text.txt: НЕ ЧИТАЕТСЯ — '1x' is not a valid integer value."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("text.txt: НЕ ЧИТАЕТСЯ — '1x' is not a valid integer value."),
+              std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("missing.txt: НЕ ЧИТАЕТСЯ — File not found."), std::string::npos) << r.out;
 }
 
@@ -79,18 +93,22 @@ TEST(MakeCommand, WritesACheckedWheel) {
     EXPECT_NE(r.err.find("лучший известный размер 3"), std::string::npos) << r.err;
     r = tool({"check", path});
     EXPECT_EQ(r.code, 0) << r.out;
-    EXPECT_EQ(r.out.find(path + ": верна — система на 10 чисел: гарантия 4 при 6, 3 билета."), 0u) << r.out;
+    EXPECT_EQ(r.out.find(path + ": верна — система на 10 чисел: гарантия 4 при 6, 3 билета."), 0u)
+        << r.out;
 
     // A wheel on more numbers is a start for fewer: 4 if 6 on 9 from the
     // one on 10, on any number of cores.
-    r = tool({"make", "--numbers", "9", "--guarantee", "4", "--from", path, "--jobs", "2", "--method", "anneal",
-              "-o", dir.file("w9.txt")});
+    r = tool({"make", "--numbers", "9", "--guarantee", "4", "--from", path, "--jobs", "2",
+              "--method", "anneal", "-o", dir.file("w9.txt")});
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.err.find("Система на 9 чисел: гарантия 4 при 6, 3 билета — проверена"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Система на 9 чисел: гарантия 4 при 6, 3 билета — проверена"),
+              std::string::npos)
+        << r.err;
 
     // Without -o the wheel goes to standard output.
     r = tool({"make", "--numbers", "7", "--guarantee", "5"});
-    EXPECT_EQ(r.out.rfind("Система на 7 чисел: гарантия 5 при 6, 1 билет\n7\n1\n5\n0\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind("Система на 7 чисел: гарантия 5 при 6, 1 билет\n7\n1\n5\n0\n", 0), 0u)
+        << r.out;
     EXPECT_EQ(r.out.size(), 84u + 13u) << r.out;  // the header and one ticket line
 }
 
@@ -114,8 +132,8 @@ TEST(MakeCommand, RefusesBadArguments) {
         EXPECT_EQ(r.err.rfind("trimel-wheels: ", 0), 0u) << r.err;
         EXPECT_NE(r.err.find("Использование:"), std::string::npos);
     }
-    EXPECT_NE(tool({"make", "--numbers", "22x", "--guarantee", "3"}).err.find(
-                  "--numbers: нужно целое число от 6 до 49, а не «22x»."),
+    EXPECT_NE(tool({"make", "--numbers", "22x", "--guarantee", "3"})
+                  .err.find("--numbers: нужно целое число от 6 до 49, а не «22x»."),
               std::string::npos);
 }
 
@@ -126,7 +144,8 @@ TEST(CheckCommand, NamesTheLineAReadFailsOn) {
     EXPECT_NE(r.out.find("w.txt: НЕ ЧИТАЕТСЯ — '' is not a valid integer value.\n"
                          "  строка 7, столбцы 1–2 (позиция 1): «»\n"
                          "  Пустая строка в конце файла: удалите её.\n"),
-              std::string::npos) << r.out;
+              std::string::npos)
+        << r.out;
 }
 
 // The wheel is written over an existing file only with --force, and the
@@ -136,19 +155,23 @@ TEST(MakeCommand, WritesOverAFileOnlyWhenForced) {
     const std::string path = dir.write("w.txt", "old");
     Result r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path});
     EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("уже есть; чтобы записать поверх него, добавьте --force."), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("уже есть; чтобы записать поверх него, добавьте --force."),
+              std::string::npos)
+        << r.err;
     EXPECT_EQ(tool({"check", path}).code, 1);
-    r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path, "--force", "--jobs", "1", "--method", "anneal"});
+    r = tool({"make", "--numbers", "7", "--guarantee", "5", "-o", path, "--force", "--jobs", "1",
+              "--method", "anneal"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(tool({"check", path}).code, 0);
-    EXPECT_NE(tool({"make", "--numbers", "7", "--guarantee", "5", "--method", "fast"}).err.find(
-                  "--method: нужно threshold, weighted, anneal или orbits, а не «fast»."),
+    EXPECT_NE(tool({"make", "--numbers", "7", "--guarantee", "5", "--method", "fast"})
+                  .err.find("--method: нужно threshold, weighted, anneal или orbits, а не «fast»."),
               std::string::npos);
 
     r = tool({"--help"});
     EXPECT_EQ(r.code, 0);
-    for (const char* option : {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ", "--seed S ",
-                               "--split A ", "--from ФАЙЛ ", "--jobs N ", "--method ИМЯ ", "-o ФАЙЛ ", "--force "})
+    for (const char* option :
+         {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ", "--seed S ",
+          "--split A ", "--from ФАЙЛ ", "--jobs N ", "--method ИМЯ ", "-o ФАЙЛ ", "--force "})
         EXPECT_NE(r.out.find("\n  " + std::string(option)), std::string::npos) << option;
     EXPECT_NE(r.out.find("Пример: trimel-wheels make"), std::string::npos);
 }

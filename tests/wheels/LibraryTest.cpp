@@ -30,7 +30,9 @@ std::vector<Record> records() {
     return out;
 }
 
-std::string pathOf(const Record& r) { return TRIMEL_EXAMPLES "/wheels/" + r.file; }
+std::string pathOf(const Record& r) {
+    return TRIMEL_EXAMPLES "/wheels/" + r.file;
+}
 
 }  // namespace
 
@@ -40,7 +42,8 @@ TEST(Library, HoldsEveryWheelAtItsRecordedSize) {
     const std::vector<Record> all = records();
     ASSERT_EQ(all.size(), 43u + 24u + 14u);
     int i = 0;
-    for (const auto& [t, first, last] : {std::tuple{3, 7, 49}, std::tuple{4, 7, 30}, std::tuple{5, 7, 20}})
+    for (const auto& [t, first, last] :
+         {std::tuple{3, 7, 49}, std::tuple{4, 7, 30}, std::tuple{5, 7, 20}})
         for (int v = first; v <= last; ++v) {
             const Record& r = all[static_cast<std::size_t>(i++)];
             char name[32];

@@ -19,14 +19,16 @@ inline std::uint64_t plainMisses(int v, const std::vector<std::uint64_t>& ticket
             for (int c = b + 1; c < v; ++c)
                 for (int d = c + 1; d < v; ++d)
                     for (int e = d + 1; e < v; ++e) {
-                        const std::uint64_t five = (1ull << a) | (1ull << b) | (1ull << c) | (1ull << d) | (1ull << e);
+                        const std::uint64_t five =
+                            (1ull << a) | (1ull << b) | (1ull << c) | (1ull << d) | (1ull << e);
                         for (int f = e + 1; f < v; ++f) {
                             const std::uint64_t six = five | (1ull << f);
                             // Neighbouring sixes share five numbers: start at the last hit.
                             bool hit = false;
                             for (std::size_t i = 0; i < n && !hit; ++i) {
                                 const std::size_t k = (last + i) % n;
-                                if (std::popcount(tickets[k] & six) >= threshold) hit = true, last = k;
+                                if (std::popcount(tickets[k] & six) >= threshold)
+                                    hit = true, last = k;
                             }
                             misses += !hit;
                         }

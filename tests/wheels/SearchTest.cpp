@@ -21,7 +21,8 @@ std::map<std::uint64_t, int> tripleCounts(const Tickets& tickets) {
     for (std::uint64_t t : tickets)
         for (std::uint64_t a = t; a; a &= a - 1)
             for (std::uint64_t b = a & (a - 1); b; b &= b - 1)
-                for (std::uint64_t c = b & (b - 1); c; c &= c - 1) ++counts[(a & -a) | (b & -b) | (c & -c)];
+                for (std::uint64_t c = b & (b - 1); c; c &= c - 1)
+                    ++counts[(a & -a) | (b & -b) | (c & -c)];
     return counts;
 }
 
@@ -32,8 +33,9 @@ void expectSteinerSystem(const Tickets& tickets, int v, std::size_t blocks) {
         EXPECT_LT(t, 1ull << v);
     }
     const auto counts = tripleCounts(tickets);
-    EXPECT_EQ(counts.size(), static_cast<std::size_t>(v * (v - 1) * (v - 2) / 6));  // every triple …
-    for (const auto& [triple, n] : counts) EXPECT_EQ(n, 1);                       // … exactly once
+    EXPECT_EQ(counts.size(),
+              static_cast<std::size_t>(v * (v - 1) * (v - 2) / 6));  // every triple …
+    for (const auto& [triple, n] : counts) EXPECT_EQ(n, 1);          // … exactly once
 }
 
 }  // namespace
@@ -63,7 +65,8 @@ TEST(Constructions, SplitBoundsAreTheKnownOnes) {
 // Greedy and annealing give coverings, checked by the plain loop; a small
 // known size is reached quickly.
 TEST(Search, AnnealingReachesSmallKnownSizes) {
-    for (const auto& [v, t, target] : {std::tuple{10, 4, 3}, std::tuple{11, 3, 2}, std::tuple{9, 5, 7}}) {
+    for (const auto& [v, t, target] :
+         {std::tuple{10, 4, 3}, std::tuple{11, 3, 2}, std::tuple{9, 5, 7}}) {
         SCOPED_TRACE(testing::Message() << t << " if 6 on " << v);
         const Tickets greedy = greedyCovering({v, 6, t}, 3);
         EXPECT_EQ(trimel::testing::plainMisses(v, greedy, t), 0u);
@@ -102,7 +105,8 @@ TEST(Search, SplitWheelJoinsItsSides) {
 // The weighted search and the adaptive acceptance, alone and beside the
 // annealer on two threads, reach known sizes in seconds; results cover.
 TEST(Search, NewSearchesAndPortfolioReachKnownSizes) {
-    for (const auto& [v, p, t, target] : {std::tuple{13, 6, 4, 10}, std::tuple{11, 6, 5, 22}, std::tuple{12, 4, 3, 6}}) {
+    for (const auto& [v, p, t, target] :
+         {std::tuple{13, 6, 4, 10}, std::tuple{11, 6, 5, 22}, std::tuple{12, 4, 3, 6}}) {
         SCOPED_TRACE(testing::Message() << t << " if " << p << " on " << v);
         SearchLimits limits;
         limits.target = target;
@@ -111,7 +115,8 @@ TEST(Search, NewSearchesAndPortfolioReachKnownSizes) {
             EXPECT_EQ(static_cast<int>(alone.size()), target);
             EXPECT_EQ(uncoveredCount({v, p, t}, alone), 0);
         }
-        const Tickets both = searchInParallel({weightedSearch, searchCovering}, {v, p, t}, {}, limits, 5);
+        const Tickets both =
+            searchInParallel({weightedSearch, searchCovering}, {v, p, t}, {}, limits, 5);
         EXPECT_EQ(static_cast<int>(both.size()), target);
         if (p == 6) {
             EXPECT_EQ(trimel::testing::plainMisses(v, both, t), 0u);
@@ -131,7 +136,8 @@ TEST(Search, PortfolioStopsOnRequestAndAtTheTarget) {
 
     limits.stop = nullptr;
     limits.target = 5;
-    w = searchInParallel({weightedSearch, searchCovering, weightedSearch}, {11, 6, 4}, {}, limits, 1);
+    w = searchInParallel({weightedSearch, searchCovering, weightedSearch}, {11, 6, 4}, {}, limits,
+                         1);
     EXPECT_EQ(w.size(), 5u);
 }
 

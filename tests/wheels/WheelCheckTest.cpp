@@ -38,14 +38,17 @@ TEST(WheelCheck, CountsAsThePlainLoopDoes) {
             const auto tickets = randomTickets(v, count, rng);
             for (int threshold = 1; threshold <= 6; ++threshold) {
                 const ReachCount r = countReached(v, tickets, threshold, 3);
-                SCOPED_TRACE(testing::Message() << "v " << v << " tickets " << count << " threshold " << threshold);
+                SCOPED_TRACE(testing::Message()
+                             << "v " << v << " tickets " << count << " threshold " << threshold);
                 EXPECT_EQ(r.total - r.reached, trimel::testing::plainMisses(v, tickets, threshold));
                 // The first misses: in ascending order and really missed.
                 for (std::size_t i = 0; i < r.firstMissed.size(); ++i) {
                     EXPECT_EQ(std::popcount(r.firstMissed[i]), 6);
-                    for (std::uint64_t t : tickets) EXPECT_LT(std::popcount(t & r.firstMissed[i]), threshold);
+                    for (std::uint64_t t : tickets)
+                        EXPECT_LT(std::popcount(t & r.firstMissed[i]), threshold);
                     if (i) {
-                        EXPECT_TRUE(lexicographicallyBefore(r.firstMissed[i - 1], r.firstMissed[i]));
+                        EXPECT_TRUE(
+                            lexicographicallyBefore(r.firstMissed[i - 1], r.firstMissed[i]));
                     }
                 }
                 EXPECT_EQ(r.firstMissed.size(), std::min<std::uint64_t>(3, r.total - r.reached));
