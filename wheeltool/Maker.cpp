@@ -4,9 +4,9 @@
 
 #include "Binomial.h"
 #include "OrbitSearch.h"
+#include "Portfolio.h"
 #include "Steiner.h"
 #include "Targets.h"
-#include "Portfolio.h"
 #include "ThresholdSearch.h"
 #include "WeightedSearch.h"
 
@@ -20,17 +20,19 @@ constexpr int kSplitFrom = 19;
 using Clock = std::chrono::steady_clock;
 
 class Budget {
-public:
+  public:
     explicit Budget(double seconds) : end_(seconds) {}
-    double left() const { return std::max(0.0, end_ - std::chrono::duration<double>(Clock::now() - begin_).count()); }
+    double left() const {
+        return std::max(0.0, end_ - std::chrono::duration<double>(Clock::now() - begin_).count());
+    }
 
-private:
+  private:
     Clock::time_point begin_ = Clock::now();
     double end_;
 };
 
-SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop, const MakeProgress& progress,
-                       const std::string& stage) {
+SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop,
+                       const MakeProgress& progress, const std::string& stage) {
     SearchLimits l;
     l.target = std::max(target, 1);
     l.seconds = seconds;
@@ -41,10 +43,14 @@ SearchLimits limitsFor(int target, double seconds, const std::atomic<bool>* stop
 
 SearchMethod methodFor(Method method) {
     switch (method) {
-        case Method::Anneal: return searchCovering;
-        case Method::Threshold: return thresholdSearch;
-        case Method::Orbits: return orbitSearch;
-        default: return weightedSearch;
+        case Method::Anneal:
+            return searchCovering;
+        case Method::Threshold:
+            return thresholdSearch;
+        case Method::Orbits:
+            return orbitSearch;
+        default:
+            return weightedSearch;
     }
 }
 
@@ -54,15 +60,17 @@ SearchMethod methodFor(Method method) {
 // benchmark for this kind of covering, and another beside it on every
 // third core, since no one method wins every case.
 std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& problem) {
-    // "5 if 6" is the weighted search's; wherever a ticket serves more
-    // draws, the adaptive acceptance's.
-    const bool weighted = problem.p == kTicketSize && problem.t == 5;
-    const SearchMethod first = weighted ? weightedSearch : thresholdSearch;
-    const SearchMethod second = weighted ? thresholdSearch : weightedSearch;
+    // The orbit search reaches the smallest wheels of all; beside it, the
+    // weighted search for "5 if 6" and the adaptive acceptance wherever a
+    // ticket serves more draws.
+    const SearchMethod first = orbitSearch;
+    const SearchMethod second = problem.p == kTicketSize && problem.t == 5 ? weightedSearch : thresholdSearch;
     std::vector<SearchMethod> methods;
     for (int i = 0; i < std::max(jobs, 1); ++i) {
-        if (method != Method::Choose) methods.push_back(methodFor(method));
-        else methods.push_back(i % 3 == 2 ? second : first);
+        if (method != Method::Choose)
+            methods.push_back(methodFor(method));
+        else
+            methods.push_back(i % 3 == 2 ? second : first);
     }
     return methods;
 }
@@ -70,16 +78,19 @@ std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& 
 namespace {
 
 // The search a request asks for, on as many cores as it grants.
-Tickets search(const MakeRequest& r, const CoverSpec& problem, Tickets start, const SearchLimits& limits,
-               std::uint64_t seed) {
+Tickets search(const MakeRequest& r, const CoverSpec& problem, Tickets start,
+               const SearchLimits& limits, std::uint64_t seed) {
     return searchInParallel(searchesFor(r.method, r.jobs, problem), problem, start, limits, seed);
 }
 
 // Annealing on one side of the split, from `start` when it has tickets.
-Tickets side(const MakeRequest& r, const CoverSpec& problem, Tickets start, int target, double seconds,
-             std::uint64_t seed, const std::atomic<bool>* stop, const MakeProgress& progress) {
-    const std::string stage = "3 из " + std::to_string(problem.p) + " на " + std::to_string(problem.v);
-    return search(r, problem, std::move(start), limitsFor(target, seconds, stop, progress, stage), seed);
+Tickets side(const MakeRequest& r, const CoverSpec& problem, Tickets start, int target,
+             double seconds, std::uint64_t seed, const std::atomic<bool>* stop,
+             const MakeProgress& progress) {
+    const std::string stage =
+        "3 из " + std::to_string(problem.p) + " на " + std::to_string(problem.v);
+    return search(r, problem, std::move(start), limitsFor(target, seconds, stop, progress, stage),
+                  seed);
 }
 
 // The split a wheel was made by: every ticket within the first a numbers or
@@ -90,8 +101,10 @@ int splitOfWheel(const Tickets& wheel, int v) {
         const std::uint64_t low = (std::uint64_t{1} << a) - 1;
         Tickets left, right;
         for (std::uint64_t m : wheel) {
-            if ((m & ~low) == 0) left.push_back(m);
-            else if ((m & low) == 0) right.push_back(m >> a);
+            if ((m & ~low) == 0)
+                left.push_back(m);
+            else if ((m & low) == 0)
+                right.push_back(m >> a);
         }
         if (left.size() + right.size() == wheel.size() && uncoveredCount({a, 3, 3}, left) == 0 &&
             uncoveredCount({v - a, 4, 3}, right) == 0)
@@ -107,14 +120,18 @@ Tickets splitWheel(const MakeRequest& r, int a, const Tickets& start, double sec
     const int b = r.v - a;
     Tickets left, right;
     for (std::uint64_t m : start) {
-        if (m >> a) right.push_back(m >> a);
-        else left.push_back(m);
+        if (m >> a)
+            right.push_back(m >> a);
+        else
+            left.push_back(m);
     }
     // The "3 if 3" side is quick or a Steiner system; the "3 if 4" side takes the time.
     if (left.empty() && (a == 21 || a == 22)) left = restrictCovering(steiner22(), a);
     if (left.empty() && (a == 25 || a == 26)) left = restrictCovering(steiner26(), a);
-    left = side(r, {a, 3, 3}, left, knownCoveringSize(a), budget.left() / 4, r.seed, stop, progress);
-    right = side(r, {b, 4, 3}, right, knownThreeIfFourSize(b), budget.left(), r.seed + 1, stop, progress);
+    left =
+        side(r, {a, 3, 3}, left, knownCoveringSize(a), budget.left() / 4, r.seed, stop, progress);
+    right = side(r, {b, 4, 3}, right, knownThreeIfFourSize(b), budget.left(), r.seed + 1, stop,
+                 progress);
     for (std::uint64_t m : right) left.push_back(m << a);
     return left;
 }
@@ -128,7 +145,8 @@ int splitOf(const MakeRequest& r) {
     return r.v >= kSplitFrom ? bestSplit(r.v).a : 0;
 }
 
-Tickets makeWheel(const MakeRequest& r, const std::atomic<bool>* stop, const MakeProgress& progress) {
+Tickets makeWheel(const MakeRequest& r, const std::atomic<bool>* stop,
+                  const MakeProgress& progress) {
     const Budget budget(r.seconds);
     const int target = r.tickets > 0 ? r.tickets : knownWheelSize(r.v, r.t);
     Tickets start = r.start;
@@ -145,11 +163,13 @@ Tickets makeWheel(const MakeRequest& r, const std::atomic<bool>* stop, const Mak
         }
         // Annealing the whole wheel is slow for many numbers: only when asked
         // for fewer tickets than the split gave.
-        if (r.tickets == 0 || static_cast<int>(start.size()) <= target || budget.left() <= 0) return start;
+        if (r.tickets == 0 || static_cast<int>(start.size()) <= target || budget.left() <= 0)
+            return start;
     }
-    return search(r, {r.v, 6, r.t}, start,
-                          limitsFor(target, budget.left(), stop, progress, "гарантия " + std::to_string(r.t)),
-                          r.seed + 2);
+    return search(
+        r, {r.v, 6, r.t}, start,
+        limitsFor(target, budget.left(), stop, progress, "гарантия " + std::to_string(r.t)),
+        r.seed + 2);
 }
 
 }  // namespace trimel::wheels
