@@ -64,7 +64,8 @@ std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& 
     // weighted search for "5 if 6" and the adaptive acceptance wherever a
     // ticket serves more draws.
     const SearchMethod first = orbitSearch;
-    const SearchMethod second = problem.p == kTicketSize && problem.t == 5 ? weightedSearch : thresholdSearch;
+    const SearchMethod second =
+        problem.p == kTicketSize && problem.t == 5 ? weightedSearch : thresholdSearch;
     std::vector<SearchMethod> methods;
     for (int i = 0; i < std::max(jobs, 1); ++i) {
         if (method != Method::Choose)
