@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <chrono>
 #include <vector>
 
 #include "Binomial.h"
@@ -347,6 +348,39 @@ inline Tickets greedyOn(CoverState& st, const CoverSpec& s) {
         st.add(best);
     }
     return st.tickets();
+}
+
+// The loop every search at a fixed ticket count shares: `step(n)` makes
+// the n-th move; whenever nothing is left uncovered the covering is kept
+// and `drop()` takes a ticket away. It stops at the target, after the time
+// or when asked, looking at the clock every `checkEvery` moves (a power of
+// two), and returns the smallest covering found, or `start` when none.
+template <class Step, class Drop>
+Tickets searchAtFixedCount(const CoverState& st, const Tickets& start, const SearchLimits& limits,
+                           std::int64_t checkEvery, Step&& step, Drop&& drop) {
+    using Clock = std::chrono::steady_clock;
+    const auto begin = Clock::now();
+    Tickets best = st.cost() == 0 ? start : Tickets{};
+    double nextReport = 1;
+    for (std::int64_t moves = 0;; ++moves) {
+        if (st.cost() == 0) {
+            if (best.empty() || st.size() < static_cast<int>(best.size())) best = st.tickets();
+            if (st.size() <= limits.target || st.size() <= 1) break;
+            drop();
+            continue;
+        }
+        if ((moves & (checkEvery - 1)) == 0) {
+            if (limits.stop && limits.stop->load()) break;
+            const double now = std::chrono::duration<double>(Clock::now() - begin).count();
+            if (now >= limits.seconds) break;
+            if (limits.progress && now >= nextReport) {
+                limits.progress({st.size(), st.cost(), static_cast<int>(best.size()), now});
+                nextReport = now + 1;
+            }
+        }
+        step(moves);
+    }
+    return best.empty() ? start : best;
 }
 
 }  // namespace trimel::wheels::detail

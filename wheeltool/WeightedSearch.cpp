@@ -1,6 +1,5 @@
 #include "WeightedSearch.h"
 
-#include <chrono>
 #include <limits>
 
 #include "CoverState.h"
@@ -123,40 +122,15 @@ class WeightedState {
 Tickets weightedSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                        std::uint64_t seed) {
     if (problem.v <= kTicketSize) return {allOf(problem.v)};
-    using Clock = std::chrono::steady_clock;
-    const auto begin = Clock::now();
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(Clock::now() - begin).count();
-    };
-
     WeightedState ws(problem, seed);
-    CoverState& st = ws.state();
     if (start.empty()) {
         CoverState greedy(problem, seed);
         start = greedyOn(greedy, problem);
     }
     ws.start(start);
-    Tickets best = st.cost() == 0 ? start : Tickets{};
-    double nextReport = 1;
-    for (std::int64_t steps = 0;; ++steps) {
-        if (st.cost() == 0) {
-            if (best.empty() || st.size() < static_cast<int>(best.size())) best = st.tickets();
-            if (st.size() <= limits.target || st.size() <= 1) break;
-            ws.dropLightest();
-            continue;
-        }
-        if ((steps & 63) == 0) {
-            if (limits.stop && limits.stop->load()) break;
-            const double now = elapsed();
-            if (now >= limits.seconds) break;
-            if (limits.progress && now >= nextReport) {
-                limits.progress({st.size(), st.cost(), static_cast<int>(best.size()), now});
-                nextReport = now + 1;
-            }
-        }
-        ws.step(steps);
-    }
-    return best.empty() ? start : best;
+    return searchAtFixedCount(
+        ws.state(), start, limits, 64, [&](std::int64_t n) { ws.step(n); },
+        [&] { ws.dropLightest(); });
 }
 
 }  // namespace trimel::wheels
