@@ -119,7 +119,10 @@ std::string Tool::usage() const {
 
 std::string Tool::help() const {
     std::string s = usage();
-    for (const auto& [c, run] : commands_) s += "\n" + c.help();
+    for (const auto& [c, run] : commands_) {
+        s += '\n';
+        s += c.help();
+    }
     if (!notes_.empty()) s += "\n";
     for (const std::string& n : notes_) s += n + "\n";
     return s;

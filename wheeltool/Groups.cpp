@@ -18,7 +18,10 @@ std::uint64_t NumberGroup::step(std::uint64_t mask) const {
 
 std::string NumberGroup::name() const {
     std::string s = std::to_string(cycles) + "x" + std::to_string(length);
-    if (const int fixed = v - cycles * length) s += "+" + std::to_string(fixed);
+    if (const int fixed = v - cycles * length) {
+        s += '+';
+        s += std::to_string(fixed);
+    }
     return s;
 }
 
