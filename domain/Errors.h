@@ -18,6 +18,7 @@ struct FilePlace {
     std::string field;
     std::string lineText;
     bool lastLine = false;
+    bool operator==(const FilePlace&) const = default;
 };
 
 // Every failure the program reports to the user derives from AppError;

@@ -238,11 +238,9 @@ TEST(DrawHistory, TheErrorSaysWhereTheLoadFailed) {
         } catch (const AppError& e) {
             ASSERT_TRUE(e.place()) << c.text;
             const FilePlace& p = *e.place();
-            EXPECT_EQ(
-                std::tie(p.line, p.firstColumn, p.lastColumn, p.field, p.lineText, p.lastLine),
-                std::tie(c.where.line, c.where.firstColumn, c.where.lastColumn, c.where.field,
-                         c.where.lineText, c.where.lastLine))
-                << c.text;
+            EXPECT_TRUE(p == c.where) << c.text << "\n  got line " << p.line << ", columns "
+                                      << p.firstColumn << "-" << p.lastColumn << ", " << p.field
+                                      << ", «" << p.lineText << "», last " << p.lastLine;
         }
     }
 }

@@ -59,22 +59,22 @@ TEST(OrbitSearch, BranchAndCutFindsTheSmallestInvariantWheel) {
 // Local search over the orbits of a small group reaches the known "5 if 6"
 // size on 11 numbers, and the whole search reaches it from nothing.
 TEST(OrbitSearch, ReachesKnownSizes) {
-    const CoverSpec spec{11, 6, 5};
+    const CoverSpec problem{11, 6, 5};
     SearchLimits limits;
     limits.target = 22;
     limits.seconds = 60;
-    const auto model = buildOrbitModel(spec, {11, 5, 2}, 100'000'000);
+    const auto model = buildOrbitModel(problem, {11, 5, 2}, 100'000'000);
     ASSERT_TRUE(model);
     const std::vector<int> cover = searchOrbitCover(*model, greedyOrbitCover(*model, 1), limits, 1);
     EXPECT_EQ(model->cost(cover), 22);
-    EXPECT_EQ(uncoveredCount(spec, model->tickets(cover)), 0);
+    EXPECT_EQ(uncoveredCount(problem, model->tickets(cover)), 0);
 
-    const Tickets wheel = orbitSearch(spec, {}, limits, 2);
+    const Tickets wheel = orbitSearch(problem, {}, limits, 2);
     EXPECT_EQ(wheel.size(), 22u);
-    EXPECT_EQ(uncoveredCount(spec, wheel), 0);
+    EXPECT_EQ(uncoveredCount(problem, wheel), 0);
     // A start is only polished, and the sides of a split are searched too.
     limits.seconds = 1;
-    EXPECT_LE(orbitSearch(spec, wheel, limits, 3).size(), 22u);
+    EXPECT_LE(orbitSearch(problem, wheel, limits, 3).size(), 22u);
     limits.target = 6;
     limits.seconds = 30;
     const Tickets side = orbitSearch({12, 4, 3}, {}, limits, 1);
