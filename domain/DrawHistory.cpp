@@ -29,6 +29,43 @@ inline std::size_t lineEndingAfter(const char* p, std::size_t available, std::si
 // the file's buffer up to the table's end; any other line is left to
 // readLine, which reads it as ever. K is fixed per instance, so that every
 // loop over a line's fields has a known length.
+#if defined(__SSE2__)
+// The K numbers from p into numbers[1..K], with 0 in every other entry of
+// the record's 21: only stores, which cost less than looking first.
+template <int K>
+bool takeNumbers(const char* p, std::array<std::int32_t, kMaxDrawNumbers + 1>& numbers) {
+    static_assert(kMaxDrawNumbers == 20, "the stores below cover entries 0..20");
+    __m128i a = _mm_setzero_si128(), b = a, c = a;
+    bool ok = twoDigitLanes<std::min(K, 8)>(p, a);
+    if constexpr (K > 8) ok &= twoDigitLanes<std::min(K - 8, 8)>(p + 16, b);
+    if constexpr (K > 16) ok &= twoDigitLanes<K - 16>(p + 32, c);
+    std::int32_t* out = numbers.data();
+    out[0] = 0;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 1), lowLanes32(a));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 5), highLanes32(a));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 9), lowLanes32(b));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 13), highLanes32(b));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 17), lowLanes32(c));
+    return ok;
+}
+
+// Bytes from a line's first number that takeNumbers reads.
+constexpr std::size_t numberReach(int k) {
+    return static_cast<std::size_t>(16 * ((k + 7) / 8));
+}
+#else
+template <int K>
+bool takeNumbers(const char* p, std::array<std::int32_t, kMaxDrawNumbers + 1>& numbers) {
+    numbers[0] = 0;
+    std::fill(numbers.begin() + K + 1, numbers.end(), 0);
+    return twoDigitFields(p, K, &numbers[1]);
+}
+
+constexpr std::size_t numberReach(int k) {
+    return static_cast<std::size_t>(2 * k);
+}
+#endif
+
 template <int K>
 void takePlainDrawsOf(AppState& state, TextFile& file) {
     constexpr drawfile::Field tag = drawfile::tag(K);
@@ -41,7 +78,8 @@ void takePlainDrawsOf(AppState& state, TextFile& file) {
     const int last = std::min(kMaxDraws, static_cast<int>(state.draws.size()) - 1);
     int d = state.D;
     std::size_t at = 0;
-    while (d < last && buffer.size() - at > untagged) {
+    constexpr std::size_t reach = firstNumber + numberReach(K);
+    while (d < last && buffer.size() - at > untagged && buffer.size() - at >= reach) {
         const char* p = buffer.data() + at;
         const std::size_t available = buffer.size() - at;
         std::size_t length = 0;
@@ -59,18 +97,10 @@ void takePlainDrawsOf(AppState& state, TextFile& file) {
         // readLine's way takes the line again and clears the record first.
         tyr& draw = draws[d + 1];
         std::int32_t drawNumber[2];
-        if (!twoDigitFields(p, 2, drawNumber) ||
-            !twoDigitFields(p + firstNumber, K, &draw.numbers[1]))
+        if (!twoDigitFields(p, 2, drawNumber) || !takeNumbers<K>(p + firstNumber, draw.numbers))
             break;
         ++d;
         draw.drawNumber = drawNumber[0] * 100 + drawNumber[1];
-        draw.numbers[0] = 0;
-        // Entries past K are zero already unless an earlier file had more
-        // numbers: looking costs less than writing them again.
-        std::int32_t rest = 0;
-        for (std::size_t j = K + 1; j < draw.numbers.size(); ++j) rest |= draw.numbers[j];
-        if (rest != 0)
-            for (std::size_t j = K + 1; j < draw.numbers.size(); ++j) draw.numbers[j] = 0;
         if (draw.tag.size() == tagLength) {
             if (tagLength == 2) std::memcpy(draw.tag.data(), p + tagAt, 2);
         } else {

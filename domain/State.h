@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Limits.h"
@@ -17,7 +19,38 @@ struct tyr {
     std::string tag;  // at most two characters
 };
 
-using Ticket = std::array<std::int32_t, kTicketPositions + 1>;  // positions 1..6
+// A wheel's ticket: positions 1..6; entry 0 is unused. A file's field has
+// two characters, so a position is small and kept in 16 bits: a ticket is
+// one 16-byte word, and a full library takes little more than half of
+// what it would in 32-bit entries.
+class alignas(16) Ticket {
+  public:
+    // Ticket{} and a table's new entries are all zeros.
+    constexpr Ticket() = default;
+    // Entries from 0 on; a value must fit in 16 bits.
+    constexpr Ticket(std::initializer_list<std::int32_t> entries) : entries_{} {
+        std::size_t i = 0;
+        for (const std::int32_t e : entries)
+            if (i < entries_.size()) entries_[i++] = static_cast<std::int16_t>(e);
+    }
+    // Built in place by `write`, which sets all eight entries at the
+    // address it is given: a reader's way to write each ticket once.
+    template <class Write>
+        requires std::is_invocable_v<Write, std::int16_t*>
+    explicit Ticket(Write&& write) {
+        write(entries_.data());
+    }
+    constexpr std::int16_t& operator[](std::size_t i) { return entries_[i]; }
+    constexpr std::int32_t operator[](std::size_t i) const { return entries_[i]; }
+    static constexpr std::size_t size() { return kTicketPositions + 1; }
+    friend constexpr bool operator==(const Ticket&, const Ticket&) = default;
+
+  private:
+    // No initialiser: value initialisation zeroes it, and the writing
+    // constructor above is not made to store twice.
+    std::array<std::int16_t, 8> entries_;  // the last one pads to 16 bytes and stays 0
+};
+static_assert(sizeof(Ticket) == 16);
 
 // A covering system. Tickets hold positions into a part's number list, not
 // lottery numbers. Only the ticket lines the file had are stored; every

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace trimel {
 
 // Reads `count` fields of two decimal digits each, back to back from `p`,
@@ -48,5 +52,35 @@ inline bool twoDigitFields(const char* p, int count, std::int32_t* out) {
     }
     return ok;
 }
+
+#if defined(__SSE2__)
+// Up to eight fields of two digits from the 16 bytes at p (all readable),
+// one field to each 16-bit lane; the lanes past `count` hold 0. False when
+// any of the 2 * count bytes is not a digit. SSE2 is part of every x86-64.
+template <int count>
+inline bool twoDigitLanes(const char* p, __m128i& lanes) {
+    static_assert(count >= 1 && count <= 8);
+    const __m128i d = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                                   _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(9)), d);
+    constexpr int kChecked = (1 << (2 * count)) - 1;
+    const bool ok = (_mm_movemask_epi8(digit) & kChecked) == kChecked;
+    // A lane holds the first digit in its low byte: low * 10 + high.
+    __m128i v = _mm_add_epi16(
+        _mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0xFF)), _mm_set1_epi16(10)),
+        _mm_srli_epi16(d, 8));
+    if constexpr (count < 8) v = _mm_bsrli_si128(_mm_bslli_si128(v, 16 - 2 * count), 16 - 2 * count);
+    lanes = v;
+    return ok;
+}
+
+// Lanes 0..3 and 4..7 widened to 32 bits.
+inline __m128i lowLanes32(__m128i v) {
+    return _mm_unpacklo_epi16(v, _mm_setzero_si128());
+}
+inline __m128i highLanes32(__m128i v) {
+    return _mm_unpackhi_epi16(v, _mm_setzero_si128());
+}
+#endif
 
 }  // namespace trimel
