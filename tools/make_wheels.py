@@ -14,13 +14,17 @@ Every search is logged, with what it spent and what it found, in
 tools/wheel-searches.txt.
 
 Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] [--jobs N]
-                            [--only T:V1-V2 …] [--improve] [--split A] [--table-only]
+                            [--only T:V1-V2 …] [--improve] [--split A] [--assemble]
+                            [--table-only]
   --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
   --improve        shrink the shipped wheel further (split wheels side by side),
                    or the one on a number more when it is smaller
   --split A        split "3 if 6" wheels into A numbers and the rest
   --method M       the tool's search method (default: the tool chooses)
   --jobs N         cores each search uses (default: the tool's, all)
+  --assemble       search nothing; build each split "3 if 6" wheel anew from the
+                   smallest sides any shipped split wheel has, cut down to size by
+                   point deletion, at every split
   --table-only     search nothing; rewrite the records and the table
 """
 import argparse
@@ -126,6 +130,93 @@ def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=No
         print(f"{os.path.basename(path)}: {t} if 6 on {v}: kept {old} (found {new})", flush=True)
 
 
+def read_tickets(path):
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    count = int(lines[2])
+    return int(lines[1]), [tuple(int(line[j:j + 2]) for j in range(0, 12, 2)) for line in lines[5:5 + count]]
+
+
+def sides_of(v, tickets):
+    """(a, left, right) when every ticket lies within 1..a or within a+1..v;
+    the right side's numbers shifted to start at 1."""
+    for a in range(6, v - 5):
+        left = [x for x in tickets if max(x) <= a]
+        right = [tuple(n - a for n in x) for x in tickets if min(x) > a]
+        if left and right and len(left) + len(right) == len(tickets):
+            return a, left, right
+    return None
+
+
+def delete_point(tickets, v):
+    """The same wheel on v - 1 numbers: number v becomes, in each ticket, the
+    smallest number the ticket lacks. Every ticket meets each draw of the
+    other numbers in at least what it met before."""
+    out = []
+    for x in tickets:
+        if v in x:
+            x = tuple(sorted([n for n in x if n != v] + [min(set(range(1, v)) - set(x))]))
+        out.append(x)
+    return out
+
+
+def assemble(tool):
+    """Each split "3 if 6" wheel from the smallest sides found in any of
+    them, at the split that gives the fewest tickets; checked by the tool."""
+    found = {}
+    for i, (t, v) in enumerate(LIBRARY, start=1):
+        path = os.path.join(WHEELS, file_name(i))
+        if t == 3 and os.path.exists(path):
+            n, tickets = read_tickets(path)
+            split = sides_of(n, tickets)
+            if split:
+                found[(t, v)] = (i, split)
+    lefts, rights = {}, {}  # size -> (tickets, where from)
+    for (t, v), (i, (a, left, right)) in found.items():
+        if a not in lefts or len(left) < len(lefts[a][0]):
+            lefts[a] = (left, file_name(i))
+        if v - a not in rights or len(right) < len(rights[v - a][0]):
+            rights[v - a] = (right, file_name(i))
+    for pool in (lefts, rights):
+        for size in range(max(pool), 6, -1):
+            if size in pool:
+                smaller = delete_point(pool[size][0], size)
+                if size - 1 not in pool or len(smaller) < len(pool[size - 1][0]):
+                    pool[size - 1] = (smaller, pool[size][1])
+    for (t, v), (i, _) in sorted(found.items()):
+        path = os.path.join(WHEELS, file_name(i))
+        best = None
+        for a in range(6, v - 5):
+            if a in lefts and v - a in rights:
+                size = len(lefts[a][0]) + len(rights[v - a][0])
+                if best is None or size < best[0]:
+                    best = (size, a)
+        if best is None or best[0] >= tickets_in(path):
+            continue
+        size, a = best
+        tickets = lefts[a][0] + [tuple(n + a for n in x) for x in rights[v - a][0]]
+        with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False, encoding="utf-8") as tmp:
+            tmp.write(f"assembled\n{v}\n{len(tickets)}\n3\n0\n")
+            tmp.write("".join("".join(f"{n:02d}" for n in x) + "\n" for x in tickets))
+            start = tmp.name
+        out = start + ".out"
+        # The tool writes the wheel as every wheel is written, after checking it.
+        result = subprocess.run([tool, "make", "--numbers", str(v), "--guarantee", "3", "--seconds", "1",
+                                 "--jobs", "1", "--from", start, "-o", out, "--force"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        os.unlink(start)
+        if result.returncode != 0 or tickets_in(out) is None or tickets_in(out) >= tickets_in(path):
+            print(result.stderr, file=sys.stderr)
+            if os.path.exists(out):
+                os.unlink(out)
+            continue
+        old, new = tickets_in(path), tickets_in(out)
+        log(f"{time.strftime('%Y-%m-%d %H:%M')} {file_name(i)} 3 if 6 on {v}: assembled at the split {a}, "
+            f"{v - a} from {lefts[a][1]} and {rights[v - a][1]}: {old} -> {new}")
+        os.replace(out, path)
+        print(f"{file_name(i)}: 3 if 6 on {v}: {old} -> {new} (assembled)", flush=True)
+
+
 def write_records():
     rows = []
     for i, (t, v) in enumerate(LIBRARY, start=1):
@@ -169,10 +260,13 @@ def main():
     ap.add_argument("--split", type=int, help="numbers of the first part of split wheels")
     ap.add_argument("--method")
     ap.add_argument("--jobs", type=int)
+    ap.add_argument("--assemble", action="store_true")
     ap.add_argument("--table-only", action="store_true")
     args = ap.parse_args()
     os.makedirs(WHEELS, exist_ok=True)
-    if not args.table_only:
+    if args.assemble:
+        assemble(args.tool)
+    elif not args.table_only:
         for i, (t, v) in enumerate(LIBRARY, start=1):
             if wanted(args.only, t, v):
                 search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve,
