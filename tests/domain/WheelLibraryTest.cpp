@@ -85,6 +85,24 @@ TEST(WheelLibrary, LoadsHeadersAndTicketsInNameOrderIgnoringCase) {
     EXPECT_EQ(last.guarantee, 5);
 }
 
+// Every value a two-column field converts to is kept as it was, in the
+// lines read sixteen bytes at a time and in the others.
+TEST(WheelLibrary, KeepsEveryPositionAFieldCanHold) {
+    TempDir dir;
+    dir.write("w/ASys001.txt", wheelText(99, 3, 3, "990001020304\n-9$F 0x9 1-1\r\n009998979695"));
+    const auto r = load(dir.file("w"));
+    ASSERT_EQ(r.error, "");
+    const Wheel& w = r.state.wheels[1];
+    const std::vector<int> expected[] = {{99, 0, 1, 2, 3, 4}, {-9, 15, 0, 9, 1, -1},
+                                         {0, 99, 98, 97, 96, 95}};
+    ASSERT_EQ(w.storedTickets(), 3);
+    for (int t = 1; t <= 3; ++t)
+        for (int p = 1; p <= 6; ++p)
+            EXPECT_EQ(w.position(t, p), expected[t - 1][static_cast<std::size_t>(p - 1)])
+                << t << " " << p;
+    EXPECT_EQ(w.tickets[0], (Ticket{0, 99, 0, 1, 2, 3, 4}));
+}
+
 TEST(WheelLibrary, ListsHiddenAndAnyExtensionButNoOtherNames) {
     TempDir dir;
     dir.write("w/ASys1", wheelText(6, 1, 6, "010203040506\n"));
