@@ -36,10 +36,8 @@ class alignas(16) Ticket {
     // Built in place by `write`, which sets all eight entries at the
     // address it is given: a reader's way to write each ticket once.
     template <class Write>
-        requires std::is_invocable_v<Write, std::int16_t*>
-    explicit Ticket(Write&& write) {
-        write(entries_.data());
-    }
+    requires std::is_invocable_v<Write, std::int16_t*>
+    explicit Ticket(Write&& write) { write(entries_.data()); }
     constexpr std::int16_t& operator[](std::size_t i) { return entries_[i]; }
     constexpr std::int32_t operator[](std::size_t i) const { return entries_[i]; }
     static constexpr std::size_t size() { return kTicketPositions + 1; }

@@ -60,16 +60,17 @@ inline bool twoDigitFields(const char* p, int count, std::int32_t* out) {
 template <int count>
 inline bool twoDigitLanes(const char* p, __m128i& lanes) {
     static_assert(count >= 1 && count <= 8);
-    const __m128i d = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
-                                   _mm_set1_epi8('0'));
+    const __m128i d =
+        _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), _mm_set1_epi8('0'));
     const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(9)), d);
     constexpr int kChecked = (1 << (2 * count)) - 1;
     const bool ok = (_mm_movemask_epi8(digit) & kChecked) == kChecked;
     // A lane holds the first digit in its low byte: low * 10 + high.
-    __m128i v = _mm_add_epi16(
-        _mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0xFF)), _mm_set1_epi16(10)),
-        _mm_srli_epi16(d, 8));
-    if constexpr (count < 8) v = _mm_bsrli_si128(_mm_bslli_si128(v, 16 - 2 * count), 16 - 2 * count);
+    __m128i v =
+        _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0xFF)), _mm_set1_epi16(10)),
+                      _mm_srli_epi16(d, 8));
+    if constexpr (count < 8)
+        v = _mm_bsrli_si128(_mm_bslli_si128(v, 16 - 2 * count), 16 - 2 * count);
     lanes = v;
     return ok;
 }

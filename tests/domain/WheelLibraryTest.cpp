@@ -93,8 +93,8 @@ TEST(WheelLibrary, KeepsEveryPositionAFieldCanHold) {
     const auto r = load(dir.file("w"));
     ASSERT_EQ(r.error, "");
     const Wheel& w = r.state.wheels[1];
-    const std::vector<int> expected[] = {{99, 0, 1, 2, 3, 4}, {-9, 15, 0, 9, 1, -1},
-                                         {0, 99, 98, 97, 96, 95}};
+    const std::vector<int> expected[] = {
+        {99, 0, 1, 2, 3, 4}, {-9, 15, 0, 9, 1, -1}, {0, 99, 98, 97, 96, 95}};
     ASSERT_EQ(w.storedTickets(), 3);
     for (int t = 1; t <= 3; ++t)
         for (int p = 1; p <= 6; ++p)
