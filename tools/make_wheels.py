@@ -28,6 +28,7 @@ Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] 
   --table-only     search nothing; rewrite the records and the table
 """
 import argparse
+import itertools
 import os
 import re
 import subprocess
@@ -148,6 +149,14 @@ def sides_of(v, tickets):
     return None
 
 
+def covers(v, tickets, t, p):
+    """Whether every p of 1..v meet some ticket in t numbers: the "3 if 3"
+    side of a split (t = p = 3) or its "3 if 4" side (t = 3, p = 4)."""
+    covered = {c for x in tickets for c in itertools.combinations(sorted(x), t)}
+    return all(any(c in covered for c in itertools.combinations(s, t))
+               for s in itertools.combinations(range(1, v + 1), p))
+
+
 def delete_point(tickets, v):
     """The same wheel on v - 1 numbers: number v becomes, in each ticket, the
     smallest number the ticket lacks. Every ticket meets each draw of the
@@ -169,7 +178,8 @@ def assemble(tool):
         if t == 3 and os.path.exists(path):
             n, tickets = read_tickets(path)
             split = sides_of(n, tickets)
-            if split:
+            # Only a wheel made by a split has sides worth taking.
+            if split and covers(split[0], split[1], 3, 3) and covers(v - split[0], split[2], 3, 4):
                 found[(t, v)] = (i, split)
     lefts, rights = {}, {}  # size -> (tickets, where from)
     for (t, v), (i, (a, left, right)) in found.items():
