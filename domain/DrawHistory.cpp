@@ -24,11 +24,6 @@ inline std::size_t lineEndingAfter(const char* p, std::size_t available, std::si
     return 0;
 }
 
-// Takes the draw lines written the usual way, the draw number and the K
-// numbers all in digits, with a two-character tag or none, straight from
-// the file's buffer up to the table's end; any other line is left to
-// readLine, which reads it as ever. K is fixed per instance, so that every
-// loop over a line's fields has a known length.
 #if defined(__SSE2__)
 // The K numbers from p into numbers[1..K], with 0 in every other entry of
 // the record's 21: only stores, which cost less than looking first.
@@ -66,6 +61,11 @@ constexpr std::size_t numberReach(int k) {
 }
 #endif
 
+// Takes the draw lines written the usual way, the draw number and the K
+// numbers all in digits, with a two-character tag or none, straight from
+// the file's buffer up to the table's end; any other line is left to
+// readLine, which reads it as ever. K is fixed per instance, so that every
+// loop over a line's fields has a known length.
 template <int K>
 void takePlainDrawsOf(AppState& state, TextFile& file) {
     constexpr drawfile::Field tag = drawfile::tag(K);

@@ -1,6 +1,5 @@
 #include "CoverSearch.h"
 
-#include <chrono>
 #include <cmath>
 
 #include "CoverState.h"
@@ -32,25 +31,16 @@ Tickets greedyCovering(const CoverSpec& problem, std::uint64_t seed) {
 Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
                        std::uint64_t seed) {
     if (trivial(problem)) return {allOf(problem.v)};
-    using Clock = std::chrono::steady_clock;
-    const auto begin = Clock::now();
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(Clock::now() - begin).count();
-    };
-
     CoverState st(problem, seed);
     if (start.empty())
         start = greedyOn(st, problem);
     else
         for (std::uint64_t m : start) st.add(m);
-    Tickets best = st.cost() == 0 ? start : Tickets{};
     Rng& rng = st.rng();
 
     double temperature = 0, hot = 0;
-    double nextReport = 1;
     std::int64_t sinceStart = 0;  // moves since the temperature was last raised
     constexpr std::int64_t kEpoch = 2000;
-    std::int64_t moves = 0;
     const auto reheat = [&] {
         // Hot enough to let a typical uphill move through one time in 3000.
         double sum = 0;
@@ -63,24 +53,8 @@ Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimi
         temperature = hot;
         sinceStart = 0;
     };
-
-    for (;; ++moves) {
-        if (st.cost() == 0) {
-            if (best.empty() || st.size() < static_cast<int>(best.size())) best = st.tickets();
-            if (st.size() <= limits.target || st.size() <= 1) break;
-            st.remove(st.weakest());
-            continue;
-        }
+    const auto step = [&](std::int64_t) {
         if (temperature == 0) reheat();
-        if ((moves & 255) == 0) {
-            if (limits.stop && limits.stop->load()) break;
-            const double now = elapsed();
-            if (now >= limits.seconds) break;
-            if (limits.progress && now >= nextReport) {
-                limits.progress({st.size(), st.cost(), static_cast<int>(best.size()), now});
-                nextReport = now + 1;
-            }
-        }
         const std::int64_t delta = st.propose();
         if (delta <= 0 || rng.unit() < std::exp(-static_cast<double>(delta) / temperature))
             st.commit();
@@ -88,8 +62,8 @@ Tickets searchCovering(const CoverSpec& problem, Tickets start, const SearchLimi
             temperature *= 0.97;
             if (temperature < hot / 10) reheat();
         }
-    }
-    return best.empty() ? start : best;
+    };
+    return searchAtFixedCount(st, start, limits, 256, step, [&] { st.remove(st.weakest()); });
 }
 
 }  // namespace trimel::wheels
