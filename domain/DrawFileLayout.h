@@ -14,7 +14,7 @@ namespace trimel::drawfile {
 struct Field {
     int first;  // first column
     int count;  // columns it spans
-    int last() const { return first + count - 1; }
+    constexpr int last() const { return first + count - 1; }
 };
 
 // Header line: K, one unread column, N.

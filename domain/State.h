@@ -1,9 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -11,12 +15,42 @@
 
 namespace trimel {
 
+// A draw's tag: the two characters at the end of its line, or none. Held
+// in the record itself, so that loading a history builds no string.
+class DrawTag {
+  public:
+    std::size_t size() const { return length_; }
+    bool empty() const { return length_ == 0; }
+    std::string_view view() const { return {chars_.data(), length_}; }
+    // Keeps the first two characters of `text`.
+    void assign(std::string_view text) {
+        length_ = static_cast<std::uint8_t>(std::min<std::size_t>(text.size(), chars_.size()));
+        std::copy_n(text.data(), length_, chars_.data());
+    }
+    void clear() { length_ = 0; }
+    // The two characters at p, of which the tag keeps `length` (0..2): a
+    // reader's way to set it without a branch.
+    void setPair(const char* p, std::uint8_t length) {
+        std::memcpy(chars_.data(), p, chars_.size());
+        length_ = length;
+    }
+    friend bool operator==(const DrawTag& a, const DrawTag& b) { return a.view() == b.view(); }
+    friend bool operator==(const DrawTag& a, std::string_view b) { return a.view() == b; }
+    friend std::ostream& operator<<(std::ostream& out, const DrawTag& t) { return out << t.view(); }
+
+  private:
+    std::array<char, 2> chars_{};
+    std::uint8_t length_ = 0;
+};
+
 // One draw of the history. Entries 1..K of `numbers` hold the drawn
-// numbers in file order; entry 0 is unused.
+// numbers in file order; entry 0 is unused. A field has two characters,
+// so every value a reader takes (-9..99) fits in 16 bits, and 10000
+// records take half a megabyte.
 struct tyr {
     std::int32_t drawNumber = 0;
-    std::array<std::int32_t, kMaxDrawNumbers + 1> numbers{};
-    std::string tag;  // at most two characters
+    std::array<std::int16_t, kMaxDrawNumbers + 1> numbers{};
+    DrawTag tag;
 };
 
 // A wheel's ticket: positions 1..6; entry 0 is unused. A file's field has
