@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include "DrawFileLayout.h"
@@ -12,6 +14,10 @@
 #include "IntText.h"
 #include "TextFile.h"
 #include "TwoDigitFields.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace trimel {
 
@@ -24,6 +30,48 @@ inline std::size_t lineEndingAfter(const char* p, std::size_t available, std::si
     if (available > content + 1 && p[content] == '\r' && p[content + 1] == '\n') return content + 2;
     return 0;
 }
+
+using DrawNumbers = std::array<std::int16_t, kMaxDrawNumbers + 1>;
+
+#if defined(__SSE2__)
+// The K numbers from p into numbers[1..K], with 0 in every other entry of
+// the record's 21: only stores, which cost less than looking first.
+template <int K>
+bool takeNumbers(const char* p, DrawNumbers& numbers) {
+    static_assert(kMaxDrawNumbers == 20, "the stores below cover entries 0..20");
+    __m128i a = _mm_setzero_si128(), b = a, c = a;
+    bool ok = twoDigitLanes<std::min(K, 8)>(p, a);
+    if constexpr (K > 8) ok &= twoDigitLanes<std::min(K - 8, 8)>(p + 16, b);
+    if constexpr (K > 16) ok &= twoDigitLanes<K - 16>(p + 32, c);
+    // Field j goes to entry j: every lane one place up.
+    auto* out = reinterpret_cast<char*>(numbers.data());
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_bslli_si128(a, 2));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16),
+                     _mm_or_si128(_mm_bsrli_si128(a, 14), _mm_bslli_si128(b, 2)));
+    const __m128i last = _mm_or_si128(_mm_bsrli_si128(b, 14), _mm_bslli_si128(c, 2));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 32), last);
+    numbers[20] = static_cast<std::int16_t>(_mm_extract_epi16(last, 4));
+    return ok;
+}
+
+// Bytes from a line's first number that takeNumbers reads.
+constexpr std::size_t numberReach(int k) {
+    return static_cast<std::size_t>(16 * ((k + 7) / 8));
+}
+#else
+template <int K>
+bool takeNumbers(const char* p, DrawNumbers& numbers) {
+    std::array<std::int32_t, static_cast<std::size_t>(K)> fields;
+    const bool ok = twoDigitFields(p, K, fields.data());
+    numbers.fill(0);
+    std::copy(fields.begin(), fields.end(), numbers.begin() + 1);
+    return ok;
+}
+
+constexpr std::size_t numberReach(int k) {
+    return static_cast<std::size_t>(2 * k);
+}
+#endif
 
 // Where a draw line's parts stand for K numbers (0-based offsets).
 template <int K>
@@ -53,20 +101,20 @@ LineShape lineShape(const char* p, std::size_t available) {
 
 // Takes the draw line at p into `draw` when the draw number and the K
 // numbers are digits and the line ends where a draw line can. Returns its
-// length, or 0, with `draw` untouched, for any other line.
+// length, or 0 for any other line. At least numberReach(K) bytes follow
+// the line's first number.
 template <int K>
 std::size_t takeLine(const char* p, std::size_t available, tyr& draw) {
     using L = DrawLine<K>;
     std::int32_t drawNumber[2];
-    std::array<std::int32_t, static_cast<std::size_t>(K)> fields;
     const auto [length, tagLength] = lineShape<K>(p, available);
-    // The unread columns may hold anything but a line end.
+    // The unread columns may hold anything but a line end. The numbers go
+    // straight into the record; when a field is not digits, readLine's
+    // way takes the line again and clears the record first.
     if (length == 0 || p[4] == '\n' || p[5] == '\n' || !twoDigitFields(p, 2, drawNumber) ||
-        !twoDigitFields(p + L::firstNumber, K, fields.data()))
+        !takeNumbers<K>(p + L::firstNumber, draw.numbers))
         return 0;
     draw.drawNumber = drawNumber[0] * 100 + drawNumber[1];
-    draw.numbers.fill(0);
-    std::copy(fields.begin(), fields.end(), draw.numbers.begin() + 1);
     if (tagLength == 2)
         draw.tag.setPair(p + L::tagAt, 2);
     else
@@ -74,92 +122,136 @@ std::size_t takeLine(const char* p, std::size_t available, tyr& draw) {
     return length;
 }
 
-#if defined(__SSE2__)
-// The same for lines that lie in the `chunks` 16-byte words from p, in one
-// pass over them: a mask each of where the digits and the line ends are
-// tells the shape, and every two-digit field becomes a 16-bit lane at
-// once. Lines keep to even columns, so field j is lane j + 2 of the line.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define TRIMEL_WIDE_DRAW_LINES 1
+// The usual lines again, 32 bytes at a time where the processor has AVX2
+// (chosen when the program runs, so that it still runs on any x86-64): a
+// mask each of where the digits and the line ends are tells the line's
+// shape, and every two-digit field becomes a 16-bit lane at once. Number
+// j lies in bytes 4 + 2j and 5 + 2j of its line and of its record alike,
+// so the lanes go into the record with no shuffle.
+static_assert(std::is_trivially_copyable_v<tyr> && sizeof(tyr) == 52 &&
+                  offsetof(tyr, numbers) == 4 && offsetof(tyr, tag) == 46,
+              "a record's layout as the wide reader writes it");
+
 template <int K>
 struct WideDrawLine : DrawLine<K> {
-    static constexpr int chunks = static_cast<int>((DrawLine<K>::tagged + 2 + 15) / 16);
-    static constexpr std::size_t bytes = 16 * chunks;
+    using L = DrawLine<K>;
+    // 32-byte words a line with CR LF after the tag lies in: 1 or 2.
+    static constexpr int words = static_cast<int>((L::tagged + 2 + 31) / 32);
+    static constexpr std::size_t bytes = 32 * static_cast<std::size_t>(words);
     // Draw number in columns 1..4, the numbers from column 7 on.
     static constexpr std::uint64_t digits =
-        0xFull | (((std::uint64_t{1} << (2 * K)) - 1) << DrawLine<K>::firstNumber);
-    // Which 16-bit entries of the numbers' three words hold a number.
-    alignas(16) static constexpr auto keep = [] {
-        std::array<std::array<std::int16_t, 8>, 3> words{};
-        for (int e = 1; e <= K; ++e)
-            words[static_cast<std::size_t>(e / 8)][static_cast<std::size_t>(e % 8)] = -1;
-        return words;
+        0xFull | (((std::uint64_t{1} << (2 * K)) - 1) << L::firstNumber);
+    // Of the record's first 24 16-bit entries, those that hold a number.
+    alignas(32) static constexpr auto keep = [] {
+        std::array<std::int16_t, 24> entries{};
+        for (int j = 1; j <= K; ++j) entries[static_cast<std::size_t>(j + 2)] = -1;
+        return entries;
     }();
 };
 
-// Where the line at p ends, of the four ways a draw line can, as the
-// number of columns after its last number before the LF (0, 1 for a CR,
-// 3 after a tag, 4 for a tag and a CR); 5 when it ends another way.
+// Where the line at p ends, as the number of columns between its last
+// number and its LF: 0, or 1 for a CR, 3 after a tag, 4 for a tag and a
+// CR; 5 when it ends any other way.
 template <int K>
-unsigned wideLineShape(const char* p) {
+[[gnu::target("avx2")]] unsigned wideLineShape(const char* p) {
     using L = WideDrawLine<K>;
     std::uint64_t lf = 0;
-    for (int i = 0; i < L::chunks; ++i) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+    for (int i = 0; i < L::words; ++i) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * i));
         lf |= std::uint64_t{static_cast<std::uint32_t>(
-                  _mm_movemask_epi8(_mm_cmpeq_epi8(x, _mm_set1_epi8('\n'))))}
-              << (16 * i);
+                  _mm256_movemask_epi8(_mm256_cmpeq_epi8(x, _mm256_set1_epi8('\n'))))}
+              << (32 * i);
     }
-    const auto r = static_cast<unsigned>(std::countr_zero(lf)) - static_cast<unsigned>(L::untagged);
+    const auto r = static_cast<unsigned>(std::countr_zero(lf) - static_cast<int>(L::untagged));
     if (r > 4 || r == 2) return 5;
     const bool cr = p[L::untagged + r - 1] == '\r';
     return cr == (r == 1 || r == 4) ? r : 5;
 }
 
+// Takes the line at p into `draw` when it ends R columns after its last
+// number as wideLineShape tells and its fields are digits; false, with
+// `draw` untouched, otherwise.
 template <int K, unsigned R>
-bool takeWideLine(const char* p, tyr& draw) {
+[[gnu::target("avx2")]] bool takeWideLine(const char* p, tyr& draw) {
     using L = WideDrawLine<K>;
-    static_assert(kMaxDrawNumbers == 20 && L::chunks <= 4, "entries 0..20 lie in three words");
-    __m128i lanes[4] = {};
+    __m256i lanes[2] = {};
     std::uint64_t digits = 0, lf = 0;
-#pragma GCC unroll 4
-    for (int i = 0; i < L::chunks; ++i) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-        const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8('0'));
-        const auto bits = [i](__m128i m) {
-            return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(m))} << (16 * i);
-        };
-        digits |= bits(_mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(9)), d));
-        lf |= bits(_mm_cmpeq_epi8(x, _mm_set1_epi8('\n')));
+#pragma GCC unroll 2
+    for (int i = 0; i < L::words; ++i) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * i));
+        const __m256i d = _mm256_sub_epi8(x, _mm256_set1_epi8('0'));
+        const auto isDigit = _mm256_cmpeq_epi8(_mm256_min_epu8(d, _mm256_set1_epi8(9)), d);
+        const auto isLf = _mm256_cmpeq_epi8(x, _mm256_set1_epi8('\n'));
+        digits |= std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(isDigit))}
+                  << (32 * i);
+        lf |= std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(isLf))} << (32 * i);
         // The first digit of each pair in the low byte: low * 10 + high.
-        lanes[i] = _mm_add_epi16(
-            _mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0xFF)), _mm_set1_epi16(10)),
-            _mm_srli_epi16(d, 8));
+        lanes[i] = _mm256_add_epi16(
+            _mm256_mullo_epi16(_mm256_and_si256(d, _mm256_set1_epi16(0xFF)), _mm256_set1_epi16(10)),
+            _mm256_srli_epi16(d, 8));
     }
-    if ((digits & L::digits) != L::digits) return false;
-    // The line ends R columns after its last number, and with a CR
-    // before the LF exactly when R is 1 or 4.
     constexpr std::size_t end = L::untagged + R;
-    if ((lf & ((std::uint64_t{2} << end) - 1)) != std::uint64_t{1} << end ||
+    if ((digits & L::digits) != L::digits ||
+        (lf & ((std::uint64_t{2} << end) - 1)) != std::uint64_t{1} << end ||
         (p[end - 1] == '\r') != (R == 1 || R == 4))
         return false;
-    constexpr bool tagged = R >= 3;
-    draw.drawNumber =
-        _mm_cvtsi128_si32(_mm_madd_epi16(lanes[0], _mm_setr_epi16(100, 1, 0, 0, 0, 0, 0, 0)));
-    // Entry e of the numbers is lane e + 2 of the line, kept for e = 1..K.
-    auto* out = reinterpret_cast<char*>(draw.numbers.data());
-    __m128i entries[3];
-#pragma GCC unroll 3
-    for (std::size_t j = 0; j < 3; ++j) {
-        const __m128i next = j + 1 < 4 ? lanes[j + 1] : _mm_setzero_si128();
-        entries[j] =
-            _mm_and_si128(_mm_or_si128(_mm_bsrli_si128(lanes[j], 4), _mm_bslli_si128(next, 12)),
-                          _mm_load_si128(reinterpret_cast<const __m128i*>(L::keep[j].data())));
-    }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), entries[0]);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), entries[1]);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 32), entries[2]);
-    draw.numbers[20] = static_cast<std::int16_t>(_mm_extract_epi16(entries[2], 4));
-    draw.tag.setPair(p + L::tagAt, tagged ? 2 : 0);
+    const auto* keep = reinterpret_cast<const __m256i*>(L::keep.data());
+    auto* out = reinterpret_cast<char*>(&draw);
+    // The draw number from the first two lanes, into the record's first four bytes.
+    const __m256i drawNumber = _mm256_madd_epi16(
+        lanes[0], _mm256_setr_epi16(100, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    _mm256_storeu_si256(
+        reinterpret_cast<__m256i*>(out),
+        _mm256_or_si256(drawNumber, _mm256_and_si256(lanes[0], _mm256_load_si256(keep))));
+    // Entries 14..20, then the tag over the bytes after them.
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 32),
+                     _mm_and_si128(_mm256_castsi256_si128(lanes[1]),
+                                   _mm_load_si128(reinterpret_cast<const __m128i*>(keep + 1))));
+    draw.tag.setPair(p + L::tagAt, R >= 3 ? 2 : 0);
     return true;
+}
+
+// Takes lines that end as the one at `at` does while they come, from the
+// record after d on.
+template <int K, unsigned R>
+[[gnu::target("avx2")]] void takeWideLines(std::string_view buffer, std::size_t& at, tyr* draws,
+                                           int& d, int last) {
+    constexpr std::size_t length = DrawLine<K>::untagged + R + 1;
+    tyr* draw = draws + d + 1;
+    while (d < last && buffer.size() - at >= WideDrawLine<K>::bytes &&
+           takeWideLine<K, R>(buffer.data() + at, *draw)) {
+        ++d;
+        ++draw;
+        at += length;
+    }
+}
+
+// Lines of a file mostly end alike: in a loop for one way of ending every
+// offset is fixed, so that where a line starts never waits on reading the
+// line before.
+template <int K>
+[[gnu::target("avx2")]] void takeWideDraws(std::string_view buffer, std::size_t& at, tyr* draws,
+                                           int& d, int last) {
+    if (buffer.size() - at < WideDrawLine<K>::bytes) return;
+    switch (wideLineShape<K>(buffer.data() + at)) {
+        case 0:
+            return takeWideLines<K, 0>(buffer, at, draws, d, last);
+        case 1:
+            return takeWideLines<K, 1>(buffer, at, draws, d, last);
+        case 3:
+            return takeWideLines<K, 3>(buffer, at, draws, d, last);
+        case 4:
+            return takeWideLines<K, 4>(buffer, at, draws, d, last);
+        default:
+            return;
+    }
+}
+
+bool haveAvx2() {
+    static const bool have = __builtin_cpu_supports("avx2");
+    return have;
 }
 #endif
 
@@ -177,40 +269,12 @@ void takePlainDrawsOf(AppState& state, TextFile& file) {
     int d = state.D;
     std::size_t at = 0;
     for (;;) {
-#if defined(__SSE2__)
-        // Lines of a file mostly end alike: in a loop for one way of ending
-        // every offset is fixed, so that where a line starts never waits
-        // on reading the line before.
-        const auto wideLines = [&]<unsigned R>() {
-            tyr* draw = draws + d + 1;
-            while (d < last && buffer.size() - at >= WideDrawLine<K>::bytes &&
-                   takeWideLine<K, R>(buffer.data() + at, *draw)) {
-                ++d;
-                ++draw;
-                at += L::untagged + R + 1;
-            }
-        };
-        if (buffer.size() - at >= WideDrawLine<K>::bytes) {
-            switch (wideLineShape<K>(buffer.data() + at)) {
-                case 0:
-                    wideLines.template operator()<0>();
-                    break;
-                case 1:
-                    wideLines.template operator()<1>();
-                    break;
-                case 3:
-                    wideLines.template operator()<3>();
-                    break;
-                case 4:
-                    wideLines.template operator()<4>();
-                    break;
-                default:
-                    break;
-            }
-        }
+#if defined(TRIMEL_WIDE_DRAW_LINES)
+        if (haveAvx2()) takeWideDraws<K>(buffer, at, draws, d, last);
 #endif
-        // Every field of a line lies before its untagged end.
-        if (d == last || buffer.size() - at <= L::untagged) break;
+        if (d == last || buffer.size() - at <= L::untagged ||
+            buffer.size() - at < L::firstNumber + numberReach(K))
+            break;
         const std::size_t length =
             takeLine<K>(buffer.data() + at, buffer.size() - at, draws[d + 1]);
         if (length == 0) break;

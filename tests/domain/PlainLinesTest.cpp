@@ -83,7 +83,7 @@ TEST(PlainLines, DrawsAsLineByLine) {
     auto fast = std::make_unique<AppState>();
     auto slow = std::make_unique<AppState>();
     std::mt19937 rng(18);
-    for (int k : {20, 6, 1, 7, 5, 12}) {
+    for (int k : {20, 6, 1, 7, 5, 12, 10, 11}) {
         for (int round = 0; round < 3; ++round) {
             char header[8];
             std::snprintf(header, sizeof header, "%02d 45\n", k);
