@@ -133,6 +133,8 @@ std::size_t takeLine(const char* p, std::size_t available, tyr& draw) {
 static_assert(std::is_trivially_copyable_v<tyr> && sizeof(tyr) == 52 &&
                   offsetof(tyr, numbers) == 4 && offsetof(tyr, tag) == 46,
               "a record's layout as the wide reader writes it");
+static_assert(drawfile::kDrawNumber.first == 1 && drawfile::kDrawNumber.count == 4,
+              "the draw number is the line's first two lanes");
 
 template <int K>
 struct WideDrawLine : DrawLine<K> {
