@@ -36,7 +36,10 @@ std::vector<NumberGroup> groupsFor(int v) {
     add(1, v);
     add(1, v - 1);
     if (v % 2 == 0) add(2, v / 2);
-    if (v % 3 == 0) add(3, v / 3);
+    // Three thirds with one number fixed: on 22 numbers the only group
+    // whose "3 if 4" wheels come near the best known size (49 tickets
+    // against 54 or 55 under fourteen other groups).
+    if (v % 3 <= 1) add(3, v / 3);
     // Orders 5 down to 2, on as many numbers as they fit.
     for (int order = 5; order >= 2; --order) add(v / order, order);
     return groups;

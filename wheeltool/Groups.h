@@ -9,7 +9,8 @@ namespace trimel::wheels {
 // A cyclic group acting on the numbers 0..v-1: `cycles` cycles of `length`
 // numbers each, shifted together by one step, and the numbers past them
 // fixed. One cycle of v is the shift mod v, one of v - 1 the shift with a
-// fixed point, two of v / 2 the two shifted halves; short cycles give the
+// fixed point, two of v / 2 the two shifted halves, three of v / 3 the
+// thirds (round a fixed number when one is left); short cycles give the
 // small groups that leave a wheel more freedom.
 struct NumberGroup {
     int v = 0;
