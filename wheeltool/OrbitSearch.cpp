@@ -273,7 +273,11 @@ Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits&
     // proportion to its orbits: small groups leave many, and their wheels
     // come closest to the best ones.
     Tickets best;
-    const std::vector<NumberGroup> groups = groupsFor(problem.v);
+    std::vector<NumberGroup> groups = groupsFor(problem.v);
+    if (const auto& g = limits.group; g && g->cycles * g->length <= problem.v) {
+        groups.assign(1, *g);
+        groups[0].v = problem.v;
+    }
     double weights = 0;
     for (const NumberGroup& g : groups) weights += 1.0 / g.order();
     for (std::size_t i = 0; i < groups.size() && !stopped(); ++i) {
