@@ -7,6 +7,8 @@
 
 namespace trimel::wheels {
 
+struct CoverSpec;
+
 // A group acting on the numbers 0..v-1: `cycles` cycles of `length`
 // numbers each, shifted together by one step, and the numbers past them
 // fixed. One cycle of v is the shift mod v, one of v - 1 the shift with a
@@ -37,6 +39,10 @@ struct NumberGroup {
 
 // The groups worth trying on v numbers, the large ones first.
 std::vector<NumberGroup> groupsFor(int v);
+
+// The group under which the orbit search found far smaller wheels for this
+// problem than under the groups groupsFor gives, if there is one.
+std::optional<NumberGroup> provenGroup(const CoverSpec& problem);
 
 // The group a name such as "3x9" or "3x9*4" gives (as name() writes it,
 // without the fixed numbers), on as many numbers as its cycles hold; none

@@ -57,6 +57,9 @@ TEST(OrbitSearch, GroupsAreNamedAsTheyPrint) {
     }
     EXPECT_EQ(groupNamed("3x9*4")->order(), 27);
     EXPECT_EQ(groupNamed("2х11*3")->name(), "2x11*3") << "a Cyrillic х";
+    EXPECT_EQ(provenGroup({27, 4, 3})->name(), "3x9*4");
+    EXPECT_EQ(provenGroup({22, 4, 3})->name(), "3x7+1");
+    EXPECT_FALSE(provenGroup({20, 4, 3}));
     for (const char* bad :
          {"3x9*3", "3x9*1", "3x9*9", "0x5", "5x1", "9x9", "3x", "3 x9", "3x9+1", "3x9*", "3y9"})
         EXPECT_FALSE(groupNamed(bad)) << bad;
