@@ -16,9 +16,9 @@ struct CoverSpec;
 // thirds (round a fixed number when one is left); short cycles give the
 // small groups that leave a wheel more freedom.
 //
-// With a `multiplier` m > 1 (a prime `length` p, m a unit mod p) the group
-// also multiplies every cycle's positions by m: the affine maps x -> a x + b
-// mod p with a a power of m, which no single shift reaches.
+// With a `multiplier` m > 1, prime to `length` L, the group also multiplies
+// every cycle's positions by m: the affine maps x -> a x + b mod L with a a
+// power of m, a group no single permutation generates.
 struct NumberGroup {
     int v = 0;
     int cycles = 1;
