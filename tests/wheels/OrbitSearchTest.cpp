@@ -11,7 +11,8 @@
 using namespace trimel::wheels;
 
 // Every group's orbits split the tickets: each ticket in exactly one orbit,
-// of the size the model says, and one step `order` times is no step.
+// of the size the model says, and a shift and a multiplication done
+// `order` times together undo themselves.
 TEST(OrbitSearch, OrbitsSplitTheTickets) {
     for (int v : {12, 13}) {
         std::vector<NumberGroup> groups = groupsFor(v);
