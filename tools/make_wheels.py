@@ -14,7 +14,7 @@ Every search is logged, with what it spent and what it found, in
 tools/wheel-searches.txt.
 
 Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] [--jobs N]
-                            [--only T:V1-V2 …] [--improve] [--split A] [--assemble]
+                            [--group G] [--only T:V1-V2 …] [--improve] [--split A] [--assemble]
                             [--table-only]
   --only 3:20-49   search only these wheels (guarantee 3, 20..49 numbers)
   --improve        shrink the shipped wheel further (split wheels side by side),
@@ -22,6 +22,7 @@ Usage: tools/make_wheels.py [--tool PATH] [--seconds S] [--seed S] [--method M] 
   --split A        split "3 if 6" wheels into A numbers and the rest
   --method M       the tool's search method (default: the tool chooses)
   --jobs N         cores each search uses (default: the tool's, all)
+  --group G        the orbit search's only group, as the tool's --group takes it
   --assemble       search nothing; build each split "3 if 6" wheel anew from the
                    smallest sides any shipped split wheel has, cut down to size by
                    point deletion, at every split
@@ -99,7 +100,7 @@ def start_for(t, v, path):
     return path
 
 
-def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=None):
+def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=None, group=None):
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as tmp:
         out = tmp.name
     cmd = ["nice", "-n", "19", tool, "make", "--numbers", str(v), "--guarantee", str(t),
@@ -112,6 +113,8 @@ def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=No
         cmd += ["--method", method]
     if jobs:
         cmd += ["--jobs", str(jobs)]
+    if group:
+        cmd += ["--group", group]
     began = time.time()
     result = subprocess.run(cmd, stderr=subprocess.PIPE, text=True)
     spent = time.time() - began
@@ -121,7 +124,7 @@ def search(tool, t, v, path, seconds, seed, improve, split, method=None, jobs=No
         return
     new, old = tickets_in(out), tickets_in(path)
     log(f"{time.strftime('%Y-%m-%d %H:%M')} {os.path.basename(path)} {t} if 6 on {v}: "
-        f"{method or 'auto'}, {jobs or 'all'} cores, {spent:.0f} s, seed {seed}"
+        f"{method or 'auto'}{' under ' + group if group else ''}, {jobs or 'all'} cores, {spent:.0f} s, seed {seed}"
         f"{', from ' + os.path.basename(cmd[cmd.index('--from') + 1]) if '--from' in cmd else ''}: {old} -> {new}")
     if old is None or new < old:
         os.replace(out, path)
@@ -270,6 +273,7 @@ def main():
     ap.add_argument("--split", type=int, help="numbers of the first part of split wheels")
     ap.add_argument("--method")
     ap.add_argument("--jobs", type=int)
+    ap.add_argument("--group")
     ap.add_argument("--assemble", action="store_true")
     ap.add_argument("--table-only", action="store_true")
     args = ap.parse_args()
@@ -280,7 +284,7 @@ def main():
         for i, (t, v) in enumerate(LIBRARY, start=1):
             if wanted(args.only, t, v):
                 search(args.tool, t, v, os.path.join(WHEELS, file_name(i)), args.seconds, args.seed, args.improve,
-                       args.split, args.method, args.jobs)
+                       args.split, args.method, args.jobs, args.group)
     write_table(write_records())
 
 

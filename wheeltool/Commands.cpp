@@ -68,6 +68,18 @@ void describeMake(cli::Command& cmd, MakeOptions& o, bool& haveNumbers, bool& ha
                     "--method: нужно threshold, weighted, anneal или orbits, а не «" + v + "»."};
             o.method = v;
         });
+    cmd.option({"--group"}, "--group ЦxД[*М]",
+               "поиск по орбитам — только системы, которые не меняет группа: Ц циклов по Д\n"
+               "чисел сдвигаются вместе, М — множитель внутри циклов (например, 3x7 или 3x9*4);\n"
+               "там, где циклы не помещаются, группы выбираются сами",
+               [&](const std::string& v) {
+                   r.group = groupNamed(v);
+                   if (!r.group)
+                       throw cli::UsageError{
+                           "--group: нужна группа вида 3x7 или 3x9*4 (множитель меньше длины "
+                           "цикла и взаимно прост с ней), а не «" +
+                           v + "»."};
+               });
     cmd.option({"-o"}, "-o ФАЙЛ", "куда записать систему (по умолчанию — на экран)",
                [&](const std::string& v) { o.output = v; });
     cmd.flag({"--force"}, "записать поверх существующего файла (без него такой файл не трогается)",

@@ -3,7 +3,10 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
+
+#include "Groups.h"
 
 namespace trimel::wheels {
 
@@ -31,6 +34,9 @@ struct SearchLimits {
     double seconds = 30;                      // and at the latest after this long
     const std::atomic<bool>* stop = nullptr;  // set elsewhere (Ctrl+C) to stop early
     std::function<void(const SearchProgress&)> progress;  // about once a second
+    // The orbit search's only group where its cycles fit the numbers,
+    // instead of the groups it picks itself.
+    std::optional<NumberGroup> group;
 };
 
 // The p-subsets that no ticket covers, counted afresh.

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
+#include <regex>
+
+#include "Binomial.h"
+#include "CoverSearch.h"
 
 namespace trimel::wheels {
 
@@ -16,13 +21,90 @@ std::uint64_t NumberGroup::step(std::uint64_t mask) const {
     return out;
 }
 
+int NumberGroup::multiplierOrder() const {
+    if (multiplier <= 1) return 1;
+    int d = 1;
+    for (int a = multiplier % length; a != 1 && d < length; a = a * multiplier % length) ++d;
+    return d;
+}
+
+std::uint64_t NumberGroup::scale(std::uint64_t mask) const {
+    if (multiplier <= 1) return mask;
+    std::uint64_t out = 0;
+    for (; mask; mask &= mask - 1) {
+        const int x = std::countr_zero(mask);
+        int y = x;
+        if (x < cycles * length) y = x - x % length + x % length * multiplier % length;
+        out |= std::uint64_t{1} << y;
+    }
+    return out;
+}
+
+std::vector<std::uint64_t> NumberGroup::orbit(std::uint64_t mask) const {
+    std::vector<std::uint64_t> out;
+    const int powers = multiplierOrder();
+    out.reserve(static_cast<std::size_t>(length * powers));
+    for (int j = 0; j < powers; ++j, mask = scale(mask)) {
+        std::uint64_t image = mask;
+        for (int i = 0; i < length; ++i, image = step(image)) out.push_back(image);
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
 std::string NumberGroup::name() const {
     std::string s = std::to_string(cycles) + "x" + std::to_string(length);
+    if (multiplier > 1) {
+        s += '*';
+        s += std::to_string(multiplier);
+    }
     if (const int fixed = v - cycles * length) {
         s += '+';
         s += std::to_string(fixed);
     }
     return s;
+}
+
+std::optional<NumberGroup> groupNamed(const std::string& name) {
+    // The Cyrillic "х" too, as a Russian keyboard types it.
+    static const std::regex form("([0-9]{1,2})(?:x|\xD1\x85)([0-9]{1,2})(?:\\*([0-9]{1,2}))?");
+    std::smatch m;
+    if (!std::regex_match(name, m, form)) return std::nullopt;
+    NumberGroup g;
+    g.cycles = std::stoi(m[1]);
+    g.length = std::stoi(m[2]);
+    g.multiplier = m[3].matched ? std::stoi(m[3]) : 1;
+    // A multiplier must be a unit other than 1, else it gives no group or
+    // no more than the shift.
+    if (g.cycles < 1 || g.length < 2 || g.cycles * g.length > kMaxNumbers ||
+        (m[3].matched &&
+         (g.multiplier < 2 || g.multiplier >= g.length || std::gcd(g.multiplier, g.length) != 1)))
+        return std::nullopt;
+    g.v = g.cycles * g.length;
+    return g;
+}
+
+std::optional<NumberGroup> provenGroup(const CoverSpec& problem) {
+    struct Proven {
+        CoverSpec problem;
+        const char* group;
+    };
+    // "3 if 4" sides of split wheels: 49 tickets on 22 numbers, 88 on 26
+    // and 92 to 99 on 27, where the best under groupsFor's groups had 54,
+    // 91 and 104.
+    static const Proven table[] = {
+        {{22, 4, 3}, "3x7"},
+        {{26, 4, 3}, "2x11*3"},
+        {{27, 4, 3}, "3x9*4"},
+    };
+    for (const Proven& p : table)
+        if (p.problem.v == problem.v && p.problem.p == problem.p && p.problem.t == problem.t) {
+            std::optional<NumberGroup> g = groupNamed(p.group);
+            if (g) g->v = problem.v;
+            return g;
+        }
+    return std::nullopt;
 }
 
 std::vector<NumberGroup> groupsFor(int v) {

@@ -79,8 +79,9 @@ std::vector<SearchMethod> searchesFor(Method method, int jobs, const CoverSpec& 
 namespace {
 
 // The search a request asks for, on as many cores as it grants.
-Tickets search(const MakeRequest& r, const CoverSpec& problem, Tickets start,
-               const SearchLimits& limits, std::uint64_t seed) {
+Tickets search(const MakeRequest& r, const CoverSpec& problem, Tickets start, SearchLimits limits,
+               std::uint64_t seed) {
+    limits.group = r.group;
     return searchInParallel(searchesFor(r.method, r.jobs, problem), problem, start, limits, seed);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "CoverSearch.h"
@@ -21,7 +22,8 @@ struct MakeRequest {
     int split = -1;  // numbers of the "3 if 3" side; -1: the best known split, 0: none
     Tickets start;   // a wheel to shrink further instead of a greedy start
     Method method = Method::Choose;
-    int jobs = 1;  // searches at once, one per core
+    int jobs = 1;                      // searches at once, one per core
+    std::optional<NumberGroup> group;  // the orbit search's only group, where it fits
 };
 
 // What the search reports while it runs: the stage ("3 из 3 на 22

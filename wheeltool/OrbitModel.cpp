@@ -39,12 +39,8 @@ std::int64_t OrbitModel::cost(const std::vector<int>& chosen) const {
 Tickets OrbitModel::tickets(const std::vector<int>& chosen) const {
     Tickets out;
     for (int c : chosen) {
-        const std::uint64_t first = reps[static_cast<std::size_t>(c)];
-        std::uint64_t m = first;
-        do {
-            out.push_back(m);
-            m = group.step(m);
-        } while (m != first);
+        const Tickets orbit = group.orbit(reps[static_cast<std::size_t>(c)]);
+        out.insert(out.end(), orbit.begin(), orbit.end());
     }
     return out;
 }
@@ -66,15 +62,10 @@ std::optional<OrbitModel> buildOrbitModel(const CoverSpec& s, const NumberGroup&
     for (std::uint64_t rank = 0; rank < ticketCount; ++rank, mask = nextMask(mask)) {
         if (orbitOf[rank] >= 0) continue;
         const auto id = static_cast<std::int32_t>(m.reps.size());
-        int size = 0;
-        std::uint64_t image = mask;
-        do {
-            orbitOf[maskRank(image)] = id;
-            ++size;
-            image = group.step(image);
-        } while (image != mask);
+        const Tickets orbit = group.orbit(mask);
+        for (std::uint64_t image : orbit) orbitOf[maskRank(image)] = id;
         m.reps.push_back(mask);
-        m.sizes.push_back(size);
+        m.sizes.push_back(static_cast<int>(orbit.size()));
     }
 
     // Rows: for each subset orbit's first subset, the orbits of the tickets
@@ -86,10 +77,7 @@ std::optional<OrbitModel> buildOrbitModel(const CoverSpec& s, const NumberGroup&
     std::uint64_t draw = (std::uint64_t{1} << s.p) - 1;
     for (std::uint64_t rank = 0; rank < subsetCount; ++rank, draw = nextMask(draw)) {
         if (seen[rank]) continue;
-        for (std::uint64_t image = draw;;) {
-            seen[maskRank(image)] = true;
-            if ((image = group.step(image)) == draw) break;
-        }
+        for (std::uint64_t image : group.orbit(draw)) seen[maskRank(image)] = true;
         const int row = m.rows();
         std::uint8_t in[kTicketSize], out[kMaxNumbers];
         toElements(draw, in);

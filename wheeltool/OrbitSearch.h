@@ -5,7 +5,8 @@
 
 namespace trimel::wheels {
 
-// Search under a prescribed symmetry: for each group of groupsFor(v), with
+// Search under a prescribed symmetry: for each group of groupsFor(v) (or
+// `limits.group` alone, where its cycles fit the numbers), with
 // three quarters of the time shared in proportion to the orbits it leaves,
 // the cheapest wheel the group maps onto itself — by branch and cut first
 // when the orbits are few, then by weighted local search over orbits — and

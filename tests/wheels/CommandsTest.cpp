@@ -126,6 +126,7 @@ TEST(MakeCommand, RefusesBadArguments) {
              {"make", "--numbers", "22", "--guarantee", "3", "--colour", "red"},
              {"make", "--numbers", "22", "--guarantee", "3", "--jobs", "0"},
              {"make", "--numbers", "22", "--guarantee", "3", "--method", "guess"},
+             {"make", "--numbers", "22", "--guarantee", "3", "--group", "3x9*3"},
          }) {
         const Result r = tool(args);
         EXPECT_EQ(r.code, 2);
@@ -169,9 +170,9 @@ TEST(MakeCommand, WritesOverAFileOnlyWhenForced) {
 
     r = tool({"--help"});
     EXPECT_EQ(r.code, 0);
-    for (const char* option :
-         {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ", "--seed S ",
-          "--split A ", "--from ФАЙЛ ", "--jobs N ", "--method ИМЯ ", "-o ФАЙЛ ", "--force "})
+    for (const char* option : {"--numbers V ", "--guarantee T ", "--tickets B ", "--seconds S ",
+                               "--seed S ", "--split A ", "--from ФАЙЛ ", "--jobs N ",
+                               "--method ИМЯ ", "--group ЦxД[*М] ", "-o ФАЙЛ ", "--force "})
         EXPECT_NE(r.out.find("\n  " + std::string(option)), std::string::npos) << option;
     EXPECT_NE(r.out.find("Пример: trimel-wheels make"), std::string::npos);
 }

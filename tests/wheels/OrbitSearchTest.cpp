@@ -11,10 +11,16 @@
 using namespace trimel::wheels;
 
 // Every group's orbits split the tickets: each ticket in exactly one orbit,
-// of the size the model says, and one step `order` times is no step.
+// of the size the model says, and a shift and a multiplication done
+// `order` times together undo themselves.
 TEST(OrbitSearch, OrbitsSplitTheTickets) {
     for (int v : {12, 13}) {
-        for (const NumberGroup& g : groupsFor(v)) {
+        std::vector<NumberGroup> groups = groupsFor(v);
+        // Multipliers of order 3 and 4: x -> 3x mod 13, x -> 2x mod 5.
+        groups.push_back({v, 1, 13, 3});
+        groups.push_back({v, 2, 5, 2});
+        for (const NumberGroup& g : groups) {
+            if (g.cycles * g.length > v) continue;
             SCOPED_TRACE(testing::Message() << v << " numbers under " << g.name());
             const auto model = buildOrbitModel({v, 6, 4}, g, 100'000'000);
             ASSERT_TRUE(model);
@@ -26,10 +32,12 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
                       tickets.size());
             EXPECT_EQ(model->cost(all), static_cast<std::int64_t>(binomial(v, 6)));
             std::uint64_t m = 0b1011011;
-            for (int i = 0; i < g.order(); ++i) m = g.step(m);
+            for (int i = 0; i < g.order(); ++i) m = g.scale(g.step(m));
             EXPECT_EQ(m, 0b1011011u);
+            EXPECT_EQ(static_cast<std::size_t>(g.order()) % g.orbit(m).size(), 0u);
             EXPECT_TRUE(coversAll(*model, all));
-            EXPECT_FALSE(coversAll(*model, {0}));
+            // The model's rows say what a direct count says, also where one orbit covers.
+            EXPECT_EQ(coversAll(*model, {0}), uncoveredCount({v, 6, 4}, model->tickets({0})) == 0);
         }
     }
     EXPECT_FALSE(buildOrbitModel({30, 6, 4}, {30, 15, 2}, 1'000'000))
@@ -38,6 +46,24 @@ TEST(OrbitSearch, OrbitsSplitTheTickets) {
     for (const NumberGroup& g : groupsFor(16)) names.push_back(g.name());
     EXPECT_EQ(names,
               (std::vector<std::string>{"1x16", "1x15+1", "2x8", "3x5+1", "4x4", "5x3+1", "8x2"}));
+}
+
+// A group is named as it prints, and a name that gives no group (a
+// multiplier sharing a factor with the cycle, or too many numbers) none.
+TEST(OrbitSearch, GroupsAreNamedAsTheyPrint) {
+    for (const char* name : {"3x9*4", "2x11", "1x13*3", "8x8"}) {
+        const auto g = groupNamed(name);
+        ASSERT_TRUE(g) << name;
+        EXPECT_EQ(g->name(), name);
+    }
+    EXPECT_EQ(groupNamed("3x9*4")->order(), 27);
+    EXPECT_EQ(groupNamed("2х11*3")->name(), "2x11*3") << "a Cyrillic х";
+    EXPECT_EQ(provenGroup({27, 4, 3})->name(), "3x9*4");
+    EXPECT_EQ(provenGroup({22, 4, 3})->name(), "3x7+1");
+    EXPECT_FALSE(provenGroup({20, 4, 3}));
+    for (const char* bad :
+         {"3x9*3", "3x9*1", "3x9*9", "0x5", "5x1", "9x9", "3x", "3 x9", "3x9+1", "3x9*", "3y9"})
+        EXPECT_FALSE(groupNamed(bad)) << bad;
 }
 
 // Branch and cut proves the smallest wheel under a group, and the wheel
