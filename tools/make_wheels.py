@@ -32,6 +32,7 @@ import argparse
 import itertools
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -230,16 +231,25 @@ def assemble(tool):
         print(f"{file_name(i)}: 3 if 6 on {v}: {old} -> {new} (assembled)", flush=True)
 
 
+def replace_file(path, text):
+    """Writes the file whole through a temporary one, so that another run
+    reading it meanwhile (two runs on two cores) never sees half of it."""
+    with tempfile.NamedTemporaryFile("w", encoding="utf-8", newline="\n", delete=False,
+                                     dir=os.path.dirname(path), suffix=".tmp") as f:
+        f.write(text)
+    if os.path.exists(path):
+        shutil.copymode(path, f.name)
+    os.replace(f.name, path)
+
+
 def write_records():
     rows = []
     for i, (t, v) in enumerate(LIBRARY, start=1):
         name = file_name(i)
         rows.append((name, v, t, tickets_in(os.path.join(WHEELS, name)), known(t, v)))
-    with open(SIZES, "w", encoding="utf-8", newline="\n") as f:
-        f.write("# The shipped wheels: file, numbers, guarantee, tickets, smallest known size (- none).\n")
-        f.write("# A test checks that no wheel has more tickets than recorded here.\n")
-        for name, v, t, b, k in rows:
-            f.write(f"{name} {v} {t} {b} {k if k else '-'}\n")
+    replace_file(SIZES, "# The shipped wheels: file, numbers, guarantee, tickets, smallest known size (- none).\n"
+                 "# A test checks that no wheel has more tickets than recorded here.\n"
+                 + "".join(f"{name} {v} {t} {b} {k if k else '-'}\n" for name, v, t, b, k in rows))
     return rows
 
 
@@ -259,8 +269,7 @@ def write_table(rows):
         sys.exit("README.md has no wheel table markers")
     head, rest = text.split(begin, 1)
     _, tail = rest.split(end, 1)
-    with open(README, "w", encoding="utf-8", newline="\n") as f:
-        f.write(head + begin + "\n" + "\n".join(lines) + "\n" + end + tail)
+    replace_file(README, head + begin + "\n" + "\n".join(lines) + "\n" + end + tail)
 
 
 def main():

@@ -110,6 +110,12 @@ TEST(MakeCommand, WritesACheckedWheel) {
     EXPECT_EQ(r.out.rfind("Система на 7 чисел: гарантия 5 при 6, 1 билет\n7\n1\n5\n0\n", 0), 0u)
         << r.out;
     EXPECT_EQ(r.out.size(), 84u + 13u) << r.out;  // the header and one ticket line
+
+    // --group keeps the orbit search to one group: under the shift of 11
+    // numbers the smallest wheel has 11 tickets, where the shift of 12 has 6.
+    r = tool({"make", "--numbers", "12", "--guarantee", "4", "--method", "orbits", "--jobs", "1",
+              "--tickets", "11", "--group", "1x11"});
+    EXPECT_EQ(r.out.rfind("Система на 12 чисел: гарантия 4 при 6, 11 билетов\n", 0), 0u) << r.out;
 }
 
 TEST(MakeCommand, RefusesBadArguments) {
