@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
-#include <numeric>
 
 #include "CbcSolve.h"
 #include "CoverState.h"
@@ -259,6 +258,33 @@ std::vector<int> cheapCover(const OrbitModel& model, double seconds, const Searc
     return searchOrbitCover(model, std::move(cover), l, seed);
 }
 
+struct GroupShare {
+    NumberGroup group;
+    double weight;  // its share of the groups' time, against the others'
+};
+
+// The groups to try, each given time in proportion to its orbits: small
+// groups leave many, and their wheels come closest to the best ones. A
+// group asked for is tried alone; one that gave far smaller wheels than
+// these on the problem goes first, with half the time.
+std::vector<GroupShare> groupsToTry(const CoverSpec& problem, const SearchLimits& limits) {
+    if (const auto& g = limits.group; g && g->cycles * g->length <= problem.v) {
+        NumberGroup only = *g;
+        only.v = problem.v;
+        return {{only, 1.0}};
+    }
+    const std::optional<NumberGroup> proven = provenGroup(problem);
+    std::vector<GroupShare> out;
+    double others = 0;
+    for (const NumberGroup& g : groupsFor(problem.v)) {
+        if (proven && g.name() == proven->name()) continue;
+        out.push_back({g, 1.0 / g.order()});
+        others += out.back().weight;
+    }
+    if (proven) out.insert(out.begin(), {*proven, others});
+    return out;
+}
+
 }  // namespace
 
 Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits& limits,
@@ -270,35 +296,18 @@ Tickets orbitSearch(const CoverSpec& problem, Tickets start, const SearchLimits&
         return (limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds;
     };
 
-    // The smallest wheel under any of the groups, each given time in
-    // proportion to its orbits: small groups leave many, and their wheels
-    // come closest to the best ones. A group that gave far smaller wheels
-    // than these on the problem goes first, with half the time.
+    // The smallest wheel under any of the groups.
     Tickets best;
-    std::vector<NumberGroup> groups = groupsFor(problem.v);
-    std::vector<double> weight;
-    for (const NumberGroup& g : groups) weight.push_back(1.0 / g.order());
-    if (const auto& g = limits.group; g && g->cycles * g->length <= problem.v) {
-        groups.assign(1, *g);
-        groups[0].v = problem.v;
-        weight.assign(1, 1.0);
-    } else if (const std::optional<NumberGroup> proven = provenGroup(problem)) {
-        for (std::size_t i = 0; i < groups.size(); ++i)
-            if (groups[i].name() == proven->name()) {
-                groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(i));
-                weight.erase(weight.begin() + static_cast<std::ptrdiff_t>(i));
-                break;
-            }
-        groups.insert(groups.begin(), *proven);
-        weight.insert(weight.begin(), std::accumulate(weight.begin(), weight.end(), 0.0));
-    }
-    double weights = std::accumulate(weight.begin(), weight.end(), 0.0);
+    const std::vector<GroupShare> groups = groupsToTry(problem, limits);
+    double weights = 0;
+    for (const GroupShare& g : groups) weights += g.weight;
     for (std::size_t i = 0; i < groups.size() && !stopped(); ++i) {
         const double end = limits.seconds * kGroupShare;
-        const double share = (end - clock.seconds()) * weight[i] / weights;
-        weights -= weight[i];
+        const double share = (end - clock.seconds()) * groups[i].weight / weights;
+        weights -= groups[i].weight;
         if (share <= 0) break;
-        const std::optional<OrbitModel> model = buildOrbitModel(problem, groups[i], kMaxEntries);
+        const std::optional<OrbitModel> model =
+            buildOrbitModel(problem, groups[i].group, kMaxEntries);
         if (!model) continue;
         Tickets wheel = model->tickets(
             cheapCover(*model, std::min(share, end - clock.seconds()), limits, seed + i));
