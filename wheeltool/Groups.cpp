@@ -91,8 +91,8 @@ std::optional<NumberGroup> provenGroup(const CoverSpec& problem) {
         const char* group;
     };
     // "3 if 4" sides of split wheels: 49 tickets on 22 numbers, 88 on 26
-    // and 92 to 99 on 27, where the best under groupsFor's groups had 54,
-    // 91 and 104.
+    // and 90 on 27, where the best under groupsFor's groups had 54, 91
+    // and 104.
     static const Proven table[] = {
         {{22, 4, 3}, "3x7"},
         {{26, 4, 3}, "2x11*3"},

@@ -56,6 +56,7 @@ class OrbitState {
             uncovered_[r] = where_[r] = static_cast<int>(r);
         for (int c = 0; c < m.columns(); ++c)
             score_[z(c)] = m.colStart[z(c) + 1] - m.colStart[z(c)];
+        if (!m.sizes.empty()) smallest_ = *std::min_element(m.sizes.begin(), m.sizes.end());
     }
 
     const std::vector<int>& chosen() const { return chosen_; }
@@ -135,14 +136,16 @@ class OrbitState {
         return pick;
     }
 
-    // One swap: the lightest orbit out, the heaviest for an uncovered row in.
-    void step(std::int64_t now) {
-        const int out = lightest(lastAdded_);
-        if (out >= 0) {
-            remove(out);
-            changed_[z(out)] = now;
+    // The lightest orbits out until the smallest fits under `bound`, the
+    // heaviest for an uncovered row in, and more out while it does not fit.
+    // Orbits differ in size, so a plain swap lets the cost drift far below
+    // the best cover, where no cover is.
+    void step(std::int64_t now, std::int64_t bound) {
+        while (cost_ + smallest_ >= bound && dropLightest(now)) {
         }
-        const int in = heaviestFor(out);
+        const int in = heaviestFor(lastOut_);
+        while (cost_ + m_.sizes[z(in)] >= bound && dropLightest(now)) {
+        }
         add(in);
         changed_[z(in)] = now;
         lastAdded_ = in;
@@ -153,6 +156,14 @@ class OrbitState {
     }
 
   private:
+    bool dropLightest(std::int64_t now) {
+        const int out = lightest(lastAdded_);
+        if (out < 0) return false;
+        remove(out);
+        changed_[z(out)] = now;
+        lastOut_ = out;
+        return true;
+    }
     static std::size_t z(int i) { return static_cast<std::size_t>(i); }
     template <class F>
     void forColumns(int r, F&& f) const {
@@ -187,7 +198,8 @@ class OrbitState {
     std::vector<std::int64_t> score_;
     std::vector<std::int64_t> changed_;  // step of each orbit's last change
     std::int64_t cost_ = 0;
-    int lastAdded_ = -1;
+    int smallest_ = 1;  // orbit
+    int lastAdded_ = -1, lastOut_ = -1;
 };
 
 }  // namespace
@@ -230,7 +242,7 @@ std::vector<int> searchOrbitCover(const OrbitModel& m, std::vector<int> start,
         if ((steps & 63) == 0 &&
             ((limits.stop && limits.stop->load()) || clock.seconds() >= limits.seconds))
             break;
-        st.step(steps);
+        st.step(steps, bestCost);
     }
     return best.empty() ? start : best;
 }
