@@ -139,7 +139,7 @@ class OrbitState {
     // The lightest orbits out until the smallest fits under `bound`, the
     // heaviest for an uncovered row in, and more out while it does not fit.
     // Orbits differ in size, so a plain swap lets the cost drift far below
-    // the best cover, where no cover is.
+    // the best cover's, to where no cover can be.
     void step(std::int64_t now, std::int64_t bound) {
         while (cost_ + smallest_ >= bound && dropLightest(now)) {
         }
@@ -198,7 +198,7 @@ class OrbitState {
     std::vector<std::int64_t> score_;
     std::vector<std::int64_t> changed_;  // step of each orbit's last change
     std::int64_t cost_ = 0;
-    int smallest_ = 1;  // orbit
+    int smallest_ = 1;  // tickets in the smallest orbit
     int lastAdded_ = -1, lastOut_ = -1;
 };
 
