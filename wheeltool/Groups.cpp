@@ -96,6 +96,7 @@ std::optional<NumberGroup> provenGroup(const CoverSpec& problem) {
     static const Proven table[] = {
         {{20, 4, 3}, "2x9"},     // 36 every seed, 38
         {{22, 4, 3}, "3x7"},     // 49, 54
+        {{23, 4, 3}, "4x4*3"},   // 59 from two seeds of three, 61
         {{24, 4, 3}, "2x12*7"},  // 64 every seed, 69
         {{26, 4, 3}, "2x12*7"},  // 84 every seed, 91
         {{27, 4, 3}, "3x9*4"},   // 90, 104
