@@ -100,6 +100,17 @@ std::optional<NumberGroup> provenGroup(const CoverSpec& problem) {
         {{24, 4, 3}, "2x12*7"},  // 64 every seed, 69
         {{26, 4, 3}, "2x12*7"},  // 84 every seed, 91
         {{27, 4, 3}, "3x9*4"},   // 90, 104
+        // Whole wheels: the tickets the group gave in 40 s (60 s on 26
+        // numbers), and the smallest wheel before it.
+        {{17, 6, 5}, "2x8*5"},    // 344, 352
+        {{18, 6, 5}, "3x6*5"},    // 470, 504
+        {{19, 6, 5}, "2x9*4"},    // 675, 703
+        {{20, 6, 5}, "1x16*3"},   // 927, 960
+        {{22, 6, 4}, "3x6*5"},    // 110, 112
+        {{23, 6, 4}, "3x6*5"},    // 137, 138
+        {{24, 6, 4}, "2x12*11"},  // 146 every seed, 172
+        {{25, 6, 4}, "2x12*5"},   // 192, 212
+        {{26, 6, 4}, "1x24*5"},   // 238, 273
     };
     for (const Proven& p : table)
         if (p.problem.v == problem.v && p.problem.p == problem.p && p.problem.t == problem.t) {

@@ -62,6 +62,9 @@ TEST(OrbitSearch, GroupsAreNamedAsTheyPrint) {
     EXPECT_EQ(provenGroup({22, 4, 3})->name(), "3x7+1");
     EXPECT_EQ(provenGroup({20, 4, 3})->name(), "2x9+2");
     EXPECT_FALSE(provenGroup({21, 4, 3}));
+    EXPECT_EQ(provenGroup({24, 6, 4})->name(), "2x12*11");
+    EXPECT_EQ(provenGroup({18, 6, 5})->name(), "3x6*5");
+    EXPECT_FALSE(provenGroup({18, 6, 4}));
     for (const char* bad :
          {"3x9*3", "3x9*1", "3x9*9", "0x5", "5x1", "9x9", "3x", "3 x9", "3x9+1", "3x9*", "3y9"})
         EXPECT_FALSE(groupNamed(bad)) << bad;
