@@ -104,7 +104,7 @@ std::optional<NumberGroup> provenGroup(const CoverSpec& problem) {
         // numbers), and the smallest wheel before it.
         {{17, 6, 5}, "2x8*5"},    // 344, 352
         {{18, 6, 5}, "3x6*5"},    // 470, 504
-        {{19, 6, 5}, "2x9*4"},    // 675, 703
+        {{19, 6, 5}, "2x9*4"},    // 666 to 675 from four seeds, 703
         {{20, 6, 5}, "1x16*3"},   // 927, 960
         {{22, 6, 4}, "3x6*5"},    // 110, 112
         {{23, 6, 4}, "3x6*5"},    // 137, 138
